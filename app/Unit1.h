@@ -2,6 +2,7 @@
 // The main window of both editions. The members carry the roles of the edition's controls; the
 // design table gives them their names (Edit_FS2002 or Edit_FS2004, GroupBox2 or GroupBox1, ...).
 #include "app/MainDesign.h"
+#include "facility/Facility.h"
 #include "framework/Application.h"
 #include "framework/Controls.h"
 #include "framework/Form.h"
@@ -14,8 +15,6 @@
 #include <string>
 
 extern bool Flag_Busy;
-
-enum class FacilityMode { Register, Restore };
 
 struct MainContext {
     const MainWindowEdition& edition;
