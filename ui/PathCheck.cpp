@@ -6,7 +6,8 @@
 
 namespace {
 
-const Texts kTooLong{"パスが長すぎます。\n%s\n処理を中止します。", "The path is too long.\n%s\nThe process will be stopped."};
+const Texts kTooLong{"パスが長すぎます。\n%s\n処理を中止します。",
+                     "The path is too long.\n%s\nThe process will be stopped."};
 const Texts kNotRepresentable{"フォルダ名に使用できない文字が含まれています。\n%s\n処理を中止します。",
                               "The folder name contains characters that cannot be used.\n%s\nThe process will be "
                               "stopped."};
