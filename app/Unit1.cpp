@@ -2,8 +2,8 @@
 
 #include "env/Language.h"
 #include "env/Registry.h"
-#include "platform/Files.h"
 #include "platform/Text.h"
+#include "ui/PathCheck.h"
 #include "ui/Selectfolder.h"
 #include "ui/Unit3.h"
 
@@ -14,9 +14,6 @@ namespace {
 
 const Texts kPackageMissing{"アドオンソフトのインストール先が見つかりません。大変恐れ入りますが処理を中止します。",
                             "Installation place of the add-on software dose not found.\nThe process will be stopped."};
-const Texts kPackageTooLong{
-    "アドオンソフトのインストール先のパスが長すぎます。\n%s\n処理を中止します。",
-    "The installation place of the add-on software is too long.\n%s\nThe process will be stopped."};
 const Texts kAlreadyRunning{"複数起動することは出来ません。", "It cannot run plural programs on same time."};
 const Texts kBusy{"各種設定処理中のため終了することは出来ません。",
                   "You can't finish the program because under processing."};
@@ -88,18 +85,12 @@ void TMainF::Construct() {
         messages.Show(fw::MsgKind::Error, Tr(kPackageMissing), Tr(kErrorCaption));
         AddonPath.clear();
         RequestEnd();
-    } else if (addon.size() > platform::kMaxPath) {
-        messages.Show(fw::MsgKind::Error, FormatText(Tr(kPackageTooLong), platform::AnsiToUtf8(addon)),
-                      Tr(kErrorCaption));
+    } else if (!CheckPathLength(addon, messages)) {
         AddonPath.clear();
         RequestEnd();
     } else {
         AddonPath = addon;
     }
-}
-
-std::optional<std::string> TMainF::BoxPathAnsi() const {
-    return platform::Utf8ToAnsi(Edit_FS->Text());
 }
 
 std::array<fw::TButton*, 4> TMainF::OperationButtons() const {

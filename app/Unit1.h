@@ -11,7 +11,6 @@
 
 #include <array>
 #include <functional>
-#include <optional>
 #include <string>
 
 extern bool Flag_Busy;
@@ -42,10 +41,6 @@ public:
 
     const MainWindowEdition& Edition() const { return context_.edition; }
     platform::System& System() const { return context_.system; }
-    // The simulator folder box's text in the ANSI code page; nullopt when it holds a character
-    // that the code page cannot represent.
-    std::optional<std::string> BoxPathAnsi() const;
-
     // Flips the busy state and the enabled state of the window's controls; called in pairs.
     void ToggleBusy();
     // Posts the quit message and lets it be taken: the loop stops after the current message.
