@@ -64,6 +64,7 @@ const MainWindowEdition kMainWindow2002{
     "Button_AfdAdd2",
     "Button_AfdRes2",
     {"FS2002のインストール先フォルダを選択して下さい。", "Please set up an installation place of FS2002."},
+    kScenery2002,
 };
 
 const MainWindowEdition kMainWindow2004{
@@ -81,4 +82,5 @@ const MainWindowEdition kMainWindow2004{
     nullptr,
     nullptr,
     {"FS2004 翼の創世紀のインストール先フォルダを選択して下さい。", "Please set up an installation place of FS2004."},
+    kScenery2004,
 };

@@ -2,6 +2,7 @@
 // The main window's design and English texts, one set per edition.
 #include "env/Language.h"
 #include "framework/Design.h"
+#include "scenery/Scenery.h"
 
 struct MainWindowEdition {
     int year;                     // 2002 or 2004
@@ -18,6 +19,7 @@ struct MainWindowEdition {
     const char* afdAddName; // nullptr: no facility buttons
     const char* afdResName;
     Texts pickerTitle;
+    const SceneryEdition& scenery; // catalogue and scenery-button differences
 };
 
 extern const MainWindowEdition kMainWindow2002;

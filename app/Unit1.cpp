@@ -3,6 +3,7 @@
 #include "env/Language.h"
 #include "env/Registry.h"
 #include "platform/Text.h"
+#include "scenery/Scenery.h"
 #include "ui/PathCheck.h"
 #include "ui/Selectfolder.h"
 #include "ui/Unit3.h"
@@ -157,11 +158,15 @@ void TMainF::Button_EndClick() {
 }
 
 void TMainF::Button_ScnAddClick() {
-    RunBusy(*this, [] {});
+    RunBusy(*this, [this] {
+        SceneryAddButton(Edition().scenery, Edit_FS->Text(), AddonPath, Application().GetMessages());
+    });
 }
 
 void TMainF::Button_ScnDelClick() {
-    RunBusy(*this, [] {});
+    RunBusy(*this, [this] {
+        SceneryDelButton(Edition().scenery, Edit_FS->Text(), AddonPath, Application().GetMessages());
+    });
 }
 
 void TMainF::Button_AfdAddClick() {
