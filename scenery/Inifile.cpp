@@ -74,7 +74,7 @@ std::optional<std::int32_t> LayerOf(const fw::IniDocument& document, const std::
 }
 
 std::string AreaName(int number) {
-    char name[16];
+    char name[32];
     std::snprintf(name, sizeof name, "Area.%.3d", number); // exactly three digits for 1 to 999
     return name;
 }
