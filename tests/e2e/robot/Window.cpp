@@ -173,6 +173,18 @@ void Window::Close() const {
     PostMessageW(hwnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
+void Window::CloseAndWait() const {
+    if (!Exists())
+        throw RobotError("cannot close: the window is gone");
+    SendOrThrow(hwnd_, WM_SYSCOMMAND, SC_CLOSE, 0, "WM_SYSCOMMAND SC_CLOSE");
+}
+
+void Window::RequestClose() const {
+    if (!Exists())
+        throw RobotError("cannot close: the window is gone");
+    PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
+
 void Window::BringToTop() const {
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

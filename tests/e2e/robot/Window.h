@@ -48,8 +48,15 @@ public:
     void Type(const std::string& utf8) const;
     // Selects the whole text and deletes it, as a user does with Ctrl+A and Delete.
     void Erase() const;
-    // The close box (SC_CLOSE, as the title bar and Alt+F4 send it); posted.
+    // The close box (SC_CLOSE, as the title bar and Alt+F4 send it); posted. A disabled window
+    // (one under a modal dialog) ignores it, as it ignores the user.
     void Close() const;
+    // The close box, sent: returns once the window has handled it. Only for a close that opens
+    // no modal loop (refused, or ignored by a disabled window).
+    void CloseAndWait() const;
+    // WM_CLOSE, posted: a close request from outside, as Task Manager's "End task" sends it; it
+    // reaches a window under a modal dialog too.
+    void RequestClose() const;
     // Raises the window above the others, so that a screen grab sees it.
     void BringToTop() const;
     RECT ScreenRect() const;

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Runs every test of the project on Debian 12: the native unit tests, the same again under
+# AddressSanitizer + UndefinedBehaviorSanitizer, and the end-to-end tests of both programs under
+# Wine + Xvfb. Installs what is missing first (as root, or through sudo).
+#
+# As root, the Wine part runs as the ordinary user "quillet" (created when missing): Wine run by
+# root writes to read-only files, which some scenarios must see refused.
+#
+# Environment: QUILLET_JOBS (build jobs, default 2), QUILLET_E2E_FILTER (a --gtest_filter for the
+# end-to-end tests), QUILLET_E2E_USER (the user for the Wine part when run as root).
+set -uo pipefail
+source "$(dirname "$0")/common.sh"
+cd "$repo"
+
+results=()   # "name|seconds|ok or FAILED|passed|failed"
+failures=0
+passed_total=0
+failed_total=0
+
+# step NAME COMMAND...: runs one step, times it, records its outcome.
+step() {
+    local name=$1 start status
+    shift
+    say "$name"
+    start=$(date +%s)
+    "$@"
+    status=$?
+    local seconds=$(( $(date +%s) - start ))
+    [ $status -eq 0 ] || failures=$((failures + 1))
+    results+=("$name|$seconds|$([ $status -eq 0 ] && echo ok || echo FAILED)|${counted_passed:--}|${counted_failed:--}")
+    counted_passed='' counted_failed=''
+    return 0
+}
+
+# count_junit FILE: reads the test and failure counts of a JUnit/GoogleTest XML report.
+count_junit() {
+    local head tests failures errors
+    [ -f "$1" ] || { counted_passed=0 counted_failed=0; return; }
+    head=$(grep -m1 -o '<testsuites\? [^>]*' "$1")
+    tests=$(sed -n 's/.* tests="\([0-9]*\)".*/\1/p' <<<"$head")
+    failures=$(sed -n 's/.* failures="\([0-9]*\)".*/\1/p' <<<"$head")
+    errors=$(sed -n 's/.* errors="\([0-9]*\)".*/\1/p' <<<"$head")
+    counted_failed=$(( ${failures:-0} + ${errors:-0} ))
+    counted_passed=$(( ${tests:-0} - counted_failed ))
+    passed_total=$((passed_total + counted_passed))
+    failed_total=$((failed_total + counted_failed))
+}
+
+install_packages() {
+    ensure_packages "${native_packages[@]}" "${windows_packages[@]}"
+}
+
+# native_tests PRESET: builds the preset and runs its tests with CTest.
+native_tests() {
+    local preset=$1 report="$repo/build/$1-ctest.xml"
+    rm -f "$report"
+    build_preset "$preset" || return 1
+    ctest --preset "$preset" -j "${QUILLET_JOBS:-2}" --output-junit "$report"
+    local status=$?
+    count_junit "$report"
+    return $status
+}
+
+# The folder the Wine part works in, owned by the user who runs it: prefix, programs, fixtures.
+e2e_tests() {
+    local work="$repo/build/e2e" user status
+    if [ "$(id -u)" -eq 0 ]; then
+        user=${QUILLET_E2E_USER:-quillet}
+        id -u "$user" >/dev/null 2>&1 || useradd --create-home --shell /bin/bash "$user" || return 1
+        # The user must reach the work folder; a checkout below a private home cannot be reached.
+        mkdir -p "$work" && chown "$user:" "$work"
+        if ! runuser -u "$user" -- test -w "$work"; then
+            work=/var/tmp/quillet-e2e
+            rm -rf "$work" && mkdir -p "$work" && chown "$user:" "$work"
+        fi
+    fi
+    rm -rf "$work/bin" "$work/fixtures" "$work/tools" "$work/report.xml"
+    mkdir -p "$work"
+    cp -r build/windows/bin "$work/bin" && cp -r tests/fixtures "$work/fixtures" && mkdir "$work/tools" &&
+        cp tools/common.sh tools/e2e-wine.sh "$work/tools/" || return 1
+    if [ -n "${user:-}" ]; then
+        chown -R "$user:" "$work"
+        runuser -u "$user" -- env HOME="$work" PATH="$PATH" QUILLET_E2E_FILTER="${QUILLET_E2E_FILTER:-}" \
+            bash "$work/tools/e2e-wine.sh" "$work"
+    else
+        bash "$work/tools/e2e-wine.sh" "$work"
+    fi
+    status=$?
+    count_junit "$work/report.xml"
+    return $status
+}
+
+started=$(date +%s)
+step "install missing packages" install_packages
+[ $failures -eq 0 ] || die "cannot install the packages the tests need"
+step "native unit tests" native_tests native
+step "native unit tests under ASan + UBSan" native_tests native-asan
+step "Windows build (MinGW-w64, i686)" build_preset windows
+if [ -f build/windows/bin/quillet_e2e.exe ]; then
+    step "end-to-end tests under Wine" e2e_tests
+else
+    results+=("end-to-end tests under Wine|0|FAILED (no build)|-|-")
+    failures=$((failures + 1))
+fi
+
+say "summary ($(( $(date +%s) - started )) s in all)"
+printf '%-42s %8s  %-8s %7s %7s\n' step seconds result passed failed
+for row in "${results[@]}"; do
+    IFS='|' read -r name seconds result passed failed <<<"$row"
+    printf '%-42s %8s  %-8s %7s %7s\n' "$name" "$seconds" "$result" "$passed" "$failed"
+done
+echo
+[ $failures -eq 0 ] && echo "All steps passed." || echo "$failures step(s) FAILED."
+echo "tests: $passed_total passed, $failed_total failed"
+[ $failures -eq 0 ]
