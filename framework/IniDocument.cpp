@@ -23,11 +23,15 @@ bool HoldsKey(std::string_view line, std::string_view key) {
 
 } // namespace
 
-std::string IniDocument::Fold(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded)
-        c = FoldAscii(c);
-    return folded;
+std::size_t IniDocument::FoldedHash::operator()(std::string_view name) const {
+    std::size_t hash = static_cast<std::size_t>(14695981039346656037ull); // FNV-1a
+    for (const char c : name)
+        hash = (hash ^ static_cast<unsigned char>(FoldAscii(c))) * static_cast<std::size_t>(1099511628211ull);
+    return hash;
+}
+
+bool IniDocument::FoldedEqual::operator()(std::string_view a, std::string_view b) const {
+    return SameName(a, b);
 }
 
 IniDocument IniDocument::Parse(std::string_view bytes) {
@@ -35,24 +39,26 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
     const auto nul = bytes.find('\0');
     if (nul != std::string_view::npos)
         bytes = bytes.substr(0, nul);
+    document.text_ = std::make_unique<const std::string>(bytes);
+    const std::string_view text = *document.text_;
 
     Section* current = nullptr;
     std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        const std::string_view line = bytes.substr(pos, end - pos);
+    while (pos < text.size()) {
+        std::size_t end = pos;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+            ++end;
+        const std::string_view line = text.substr(pos, end - pos);
         pos = end;
-        if (pos < bytes.size())
-            pos += (bytes[pos] == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n') ? 2 : 1;
+        if (pos < text.size())
+            pos += (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
 
         if (line.empty() || line.front() == ';')
             continue;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             current = &document.Append(line.substr(1, line.size() - 2));
         } else if (current) {
-            current->lines.emplace_back(line);
+            current->lines.push_back(line);
         }
     }
     return document;
@@ -80,24 +86,29 @@ std::vector<std::string> IniDocument::SectionNames() const {
     std::vector<std::string> names;
     names.reserve(sections_.size());
     for (const Section& section : sections_)
-        names.push_back(section.name);
+        if (!section.erased)
+            names.emplace_back(section.name);
     return names;
 }
 
 IniDocument::Section* IniDocument::Find(std::string_view section) {
-    const auto it = index_.find(Fold(section));
-    return it == index_.end() ? nullptr : &*it->second.front();
+    const auto it = index_.find(section);
+    return it == index_.end() ? nullptr : &sections_[it->second.front()];
 }
 
 const IniDocument::Section* IniDocument::Find(std::string_view section) const {
-    const auto it = index_.find(Fold(section));
-    return it == index_.end() ? nullptr : &*it->second.front();
+    const auto it = index_.find(section);
+    return it == index_.end() ? nullptr : &sections_[it->second.front()];
 }
 
 IniDocument::Section& IniDocument::Append(std::string_view name) {
-    sections_.push_back(Section{std::string(name), {}});
-    index_[Fold(name)].push_back(std::prev(sections_.end()));
+    sections_.push_back(Section{name, {}, false});
+    index_[name].push_back(sections_.size() - 1);
     return sections_.back();
+}
+
+std::string_view IniDocument::Own(std::string text) {
+    return owned_.emplace_back(std::move(text));
 }
 
 bool IniDocument::SectionExists(std::string_view section) const {
@@ -106,32 +117,32 @@ bool IniDocument::SectionExists(std::string_view section) const {
 
 std::string IniDocument::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
     if (const Section* found = Find(section))
-        for (const std::string& line : found->lines)
+        for (const std::string_view line : found->lines)
             if (HoldsKey(line, key))
-                return line.substr(line.find('=') + 1);
+                return std::string(line.substr(line.find('=') + 1));
     return std::string(fallback);
 }
 
 void IniDocument::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     Section* found = Find(section);
     if (!found)
-        found = &Append(section);
+        found = &Append(Own(std::string(section)));
     std::string line;
     line.reserve(key.size() + 1 + value.size());
     line.append(key).append("=").append(value);
-    for (std::string& existing : found->lines)
+    for (std::string_view& existing : found->lines)
         if (HoldsKey(existing, key)) {
-            existing = std::move(line);
+            existing = Own(std::move(line));
             return;
         }
-    found->lines.push_back(std::move(line));
+    found->lines.push_back(Own(std::move(line)));
 }
 
 void IniDocument::EraseSection(std::string_view section) {
-    const auto it = index_.find(Fold(section));
+    const auto it = index_.find(section);
     if (it == index_.end())
         return;
-    sections_.erase(it->second.front());
+    sections_[it->second.front()].erased = true;
     it->second.erase(it->second.begin());
     if (it->second.empty())
         index_.erase(it);
@@ -141,14 +152,16 @@ std::string IniDocument::Serialize() const {
     std::size_t size = 0;
     for (const Section& section : sections_) {
         size += section.name.size() + 6;
-        for (const std::string& line : section.lines)
+        for (const std::string_view line : section.lines)
             size += line.size() + 2;
     }
     std::string bytes;
     bytes.reserve(size);
     for (const Section& section : sections_) {
+        if (section.erased)
+            continue;
         bytes.append("[").append(section.name).append("]\r\n");
-        for (const std::string& line : section.lines)
+        for (const std::string_view line : section.lines)
             bytes.append(line).append("\r\n");
         bytes.append("\r\n");
     }

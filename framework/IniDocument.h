@@ -22,7 +22,8 @@
 #include "platform/Files.h"
 
 #include <cstddef>
-#include <list>
+#include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -58,20 +59,32 @@ public:
     [[nodiscard]] platform::WriteResult Save(const std::string& path) const;
 
 private:
+    // Lines are views into the loaded text or into `owned_`, which holds every name and line
+    // written since; both keep their addresses when the document moves. Erased sections stay
+    // in `sections_`, marked, so that the index keeps its positions.
     struct Section {
-        std::string name;
-        std::vector<std::string> lines;
+        std::string_view name;
+        std::vector<std::string_view> lines;
+        bool erased = false;
     };
-    using SectionList = std::list<Section>;
+    // Names hashed and compared with ASCII letters folded.
+    struct FoldedHash {
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct FoldedEqual {
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
 
-    static std::string Fold(std::string_view name);
     Section* Find(std::string_view section);
     const Section* Find(std::string_view section) const;
     Section& Append(std::string_view name);
+    std::string_view Own(std::string text);
 
-    SectionList sections_;
-    // Folded name -> the sections of that name, in file order; the first is the one found.
-    std::unordered_map<std::string, std::vector<SectionList::iterator>> index_;
+    std::unique_ptr<const std::string> text_;
+    std::deque<std::string> owned_;
+    std::vector<Section> sections_;
+    // Name -> the positions of the sections of that name, in file order; the first is found.
+    std::unordered_map<std::string_view, std::vector<std::size_t>, FoldedHash, FoldedEqual> index_;
 };
 
 struct IniDocument::LoadResult {
