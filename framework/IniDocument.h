@@ -90,7 +90,7 @@ private:
 struct IniDocument::LoadResult {
     bool ok = false;
     IniDocument document;
-    std::string error; // the system's reason, when not ok
+    std::string error; // the system's reason (UTF-8), when not ok
 };
 
 } // namespace fw

@@ -27,7 +27,7 @@ bool CopyFile(const std::string& from, const std::string& to, bool failIfExists)
 struct ReadResult {
     enum class Status { Ok, Missing, Failed } status = Status::Missing;
     std::string bytes;
-    std::string error; // the system's reason, when Failed
+    std::string error; // the system's reason (UTF-8, for display), when Failed
 };
 // Reads a whole file, allowing others only to read it meanwhile. A missing path, or a folder of
 // that name, is Missing.
@@ -35,7 +35,7 @@ ReadResult ReadWholeFile(const std::string& path);
 
 struct WriteResult {
     bool ok = false;
-    std::string error; // the system's reason, when not ok
+    std::string error; // the system's reason (UTF-8, for display), when not ok
 };
 // Replaces the file's contents in one step: writes a temporary file beside it, checks every
 // write up to the close, then puts it in the target's place. A read-only target is refused; the

@@ -22,13 +22,13 @@ const Texts kBadLayer{"[%s] の \"Layer\" の値が整数ではありません: 
 
 constexpr int kLastAreaNumber = 999;
 
-// `format` with each "%s" replaced, in order, by the next argument (ANSI, shown as UTF-8).
+// `format` with each "%s" replaced, in order, by the next argument (UTF-8).
 std::string Describe(const Texts& format, std::initializer_list<std::string> args) {
     std::string text;
     auto arg = args.begin();
     for (const char* p = Tr(format); *p; ++p) {
         if (p[0] == '%' && p[1] == 's' && arg != args.end()) {
-            text += platform::AnsiToUtf8(*arg++);
+            text += *arg++;
             ++p;
         } else {
             text += *p;
@@ -42,7 +42,7 @@ EditResult Failed(std::string error) {
 }
 
 EditResult CannotSave(const std::string& path, const platform::WriteResult& write) {
-    return Failed(Describe(kCannotSave, {path, write.error}));
+    return Failed(Describe(kCannotSave, {platform::AnsiToUtf8(path), write.error}));
 }
 
 // The document and its section names, or the failure to load it.
@@ -55,7 +55,7 @@ struct Loaded {
 Loaded Load(const std::string& path) {
     fw::IniDocument::LoadResult load = fw::IniDocument::Load(path);
     if (!load.ok)
-        return {{}, {}, Describe(kCannotRead, {path, load.error})};
+        return {{}, {}, Describe(kCannotRead, {platform::AnsiToUtf8(path), load.error})};
     std::vector<std::string> names = load.document.SectionNames();
     return {std::move(load.document), std::move(names), {}};
 }
@@ -69,7 +69,7 @@ std::optional<std::int32_t> LayerOf(const fw::IniDocument& document, const std::
     const std::string value = document.ReadString(section, "Layer", "");
     const auto layer = ConvertLayer(value);
     if (!layer)
-        error = Describe(kBadLayer, {section, value});
+        error = Describe(kBadLayer, {platform::AnsiToUtf8(section), platform::AnsiToUtf8(value)});
     return layer;
 }
 
