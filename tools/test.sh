@@ -6,6 +6,7 @@
 # As root, the Wine part runs as the ordinary user "quillet" (created when missing): Wine run by
 # root writes to read-only files, which some scenarios must see refused.
 #
+# tools/test.sh native asan e2e: only the parts named (default: all three).
 # Environment: QUILLET_JOBS (build jobs, default 2), QUILLET_E2E_FILTER (a --gtest_filter for the
 # end-to-end tests), QUILLET_E2E_USER (the user for the Wine part when run as root).
 set -uo pipefail
@@ -34,14 +35,15 @@ step() {
 
 # count_junit FILE: reads the test and failure counts of a JUnit/GoogleTest XML report.
 count_junit() {
-    local head tests failures errors
+    local head tests failures errors skipped disabled
     [ -f "$1" ] || { counted_passed=0 counted_failed=0; return; }
-    head=$(grep -m1 -o '<testsuites\? [^>]*' "$1")
-    tests=$(sed -n 's/.* tests="\([0-9]*\)".*/\1/p' <<<"$head")
-    failures=$(sed -n 's/.* failures="\([0-9]*\)".*/\1/p' <<<"$head")
-    errors=$(sed -n 's/.* errors="\([0-9]*\)".*/\1/p' <<<"$head")
+    # The attributes of the first <testsuites> or <testsuite> element, which may span lines.
+    head=$(tr '\n\t' '  ' <"$1" | grep -o -m1 '<testsuites\? [^>]*' | head -n1)
+    attribute() { sed -n "s/.* $1=\"\([0-9]*\)\".*/\1/p" <<<"$head"; }
+    tests=$(attribute tests) failures=$(attribute failures) errors=$(attribute errors)
+    skipped=$(attribute skipped) disabled=$(attribute disabled)
     counted_failed=$(( ${failures:-0} + ${errors:-0} ))
-    counted_passed=$(( ${tests:-0} - counted_failed ))
+    counted_passed=$(( ${tests:-0} - counted_failed - ${skipped:-0} - ${disabled:-0} ))
     passed_total=$((passed_total + counted_passed))
     failed_total=$((failed_total + counted_failed))
 }
@@ -90,17 +92,26 @@ e2e_tests() {
     return $status
 }
 
+# Which parts to run: all by default, or those named (native, asan, e2e).
+parts=${*:-native asan e2e}
+for part in $parts; do
+    case $part in native | asan | e2e) ;; *) die "usage: tools/test.sh [native] [asan] [e2e]" ;; esac
+done
+wanted() { [[ " $parts " == *" $1 "* ]]; }
+
 started=$(date +%s)
 step "install missing packages" install_packages
 [ $failures -eq 0 ] || die "cannot install the packages the tests need"
-step "native unit tests" native_tests native
-step "native unit tests under ASan + UBSan" native_tests native-asan
-step "Windows build (MinGW-w64, i686)" build_preset windows
-if [ -f build/windows/bin/quillet_e2e.exe ]; then
-    step "end-to-end tests under Wine" e2e_tests
-else
-    results+=("end-to-end tests under Wine|0|FAILED (no build)|-|-")
-    failures=$((failures + 1))
+wanted native && step "native unit tests" native_tests native
+wanted asan && step "native unit tests under ASan + UBSan" native_tests native-asan
+if wanted e2e; then
+    step "Windows build (MinGW-w64, i686)" build_preset windows
+    if [ -f build/windows/bin/quillet_e2e.exe ]; then
+        step "end-to-end tests under Wine" e2e_tests
+    else
+        results+=("end-to-end tests under Wine|0|FAILED (no build)|-|-")
+        failures=$((failures + 1))
+    fi
 fi
 
 say "summary ($(( $(date +%s) - started )) s in all)"

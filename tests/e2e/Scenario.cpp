@@ -102,12 +102,28 @@ void App::ExpectNoBox() const {
 void Scenario::SetUp() {
     RemoveProgramEntries();
     SetJapanese(false);
-    files::RemoveTree(kRoot);
+    EndProcessesUnder(kRoot);
+    // A process that has just ended may hold its folder a moment longer.
+    std::string lastError;
+    WaitUntil(
+        "the removal of " + kRoot,
+        [&] {
+            try {
+                files::RemoveTree(kRoot);
+                return true;
+            } catch (const RobotError& error) {
+                lastError = error.what();
+                return false;
+            }
+        },
+        kTimeout, [&] { return lastError; });
     files::MakeFolder(kRoot);
 }
 
 void Scenario::TearDown() {
     apps_.clear();
+    // Programs the programs started (an installer, not awaited) go too.
+    EndProcessesUnder(kRoot);
     RemoveProgramEntries();
     SetJapanese(false);
 }
@@ -127,7 +143,12 @@ void Scenario::SetAddonPath(const std::string& text, DWORD type) {
 std::string Scenario::MakeSimulatorFolder(int year, const std::string& sceneryCfgFixture) {
     const std::string folder = files::Join(kRoot, "FS" + std::to_string(year));
     files::MakeFolder(folder);
-    files::Copy(FixturePath(sceneryCfgFixture), files::Join(folder, "scenery.cfg"));
+    const std::string sceneryCfg = files::Join(folder, "scenery.cfg");
+    if (files::Exists(sceneryCfg))
+        files::SetReadOnly(sceneryCfg, false);
+    files::Copy(FixturePath(sceneryCfgFixture), sceneryCfg);
+    // The copy takes the fixture's attributes; a scenario that wants it read-only says so.
+    files::SetReadOnly(sceneryCfg, false);
     return folder;
 }
 

@@ -27,7 +27,7 @@ protected:
     static void ExpectBox(const MsgBox& box, const BoxTexts& texts, BoxKind kind) {
         EXPECT_EQ(box.Caption(), texts.caption);
         EXPECT_EQ(box.Text(), texts.text);
-        EXPECT_STREQ(ToString(box.Kind()), ToString(kind));
+        EXPECT_EQ(box.Kind(), kind);
     }
 };
 

@@ -20,7 +20,7 @@ TEST_P(RobotBoxTest, ReadsKindTextCaptionAndAnswers) {
     const MsgBox box = WaitForMessageBox(process.Id());
     EXPECT_EQ(box.Caption(), "Box caption");
     EXPECT_EQ(box.Text(), "Box text\nsecond line 日本");
-    EXPECT_STREQ(ToString(box.Kind()), ToString(c.kind));
+    EXPECT_EQ(box.Kind(), c.kind);
     box.Answer(c.answer);
     EXPECT_EQ(process.WaitForExit(), static_cast<DWORD>(c.answer));
 }

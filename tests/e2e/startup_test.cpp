@@ -168,7 +168,7 @@ TEST_P(EditionTest, ValueOfTheWrongTypeEndsWithTheExceptionBox) {
         const MsgBox box = app.WaitForBox();
         EXPECT_EQ(box.Caption(), kApplicationTitle);
         EXPECT_EQ(box.Text(), "Invalid data type for '" + std::string(c.value) + "'.");
-        EXPECT_STREQ(ToString(box.Kind()), ToString(BoxKind::Error));
+        EXPECT_EQ(box.Kind(), BoxKind::Error);
         EXPECT_TRUE(app.Forms().empty()) << "the main window must not be shown: " << DescribeWindows(app.Pid());
         box.Answer(IDOK);
         EXPECT_EQ(app.WaitForExit(), 0u);

@@ -80,7 +80,7 @@ TEST_P(SupportTest, ClosingTheMainWindowWhileBusyIsRefusedWithTheWarning) {
     const BoxTexts texts = ExpectedBusy(Lang());
     EXPECT_EQ(warning.Caption(), texts.caption);
     EXPECT_EQ(warning.Text(), texts.text);
-    EXPECT_STREQ(ToString(warning.Kind()), ToString(BoxKind::Warning));
+    EXPECT_EQ(warning.Kind(), BoxKind::Warning);
     warning.Answer(IDOK);
 
     EXPECT_TRUE(app.Process().Running());

@@ -159,7 +159,8 @@ Icon MsgBox::ShownIcon(Duration timeout) const {
                 const int difference = Difference(grab, DrawIcon(candidate.id, grab.width, grab.height));
                 last += std::string(last.empty() ? "" : ", ") + ToString(candidate.icon) + " " +
                         std::to_string(difference) + "‰";
-                if (difference <= kMatchLimit)
+                // A grab that shows no icon yet (the box not painted) is not an answer: wait.
+                if (difference <= kMatchLimit && candidate.icon != Icon::None)
                     return candidate.icon;
             }
             return std::nullopt;

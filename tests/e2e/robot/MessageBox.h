@@ -2,6 +2,7 @@
 // Message boxes of another process: a #32770 dialog whose text is the static #65535.
 #include "robot/Window.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,13 @@ enum class BoxKind { Error, Warning, Question, Information, Other };
 
 const char* ToString(Icon icon);
 const char* ToString(BoxKind kind);
+// For GoogleTest's messages: EXPECT_EQ(box.Kind(), BoxKind::Error) names the kinds.
+inline void PrintTo(Icon icon, std::ostream* out) {
+    *out << ToString(icon);
+}
+inline void PrintTo(BoxKind kind, std::ostream* out) {
+    *out << ToString(kind);
+}
 
 class MsgBox {
 public:
@@ -25,7 +33,8 @@ public:
     // The IDs of the box's buttons in the order they appear (IDOK 1, IDYES 6, IDNO 7, ...).
     std::vector<int> Buttons() const;
     // Which standard icon the box shows, told by comparing a screen grab of its icon with each
-    // IDI_* icon drawn here. Polls until the grab matches one (the box may not be painted yet).
+    // IDI_* icon drawn here. Polls until the grab matches one (the box may not be painted yet);
+    // Icon::None only for a box without an icon control.
     Icon ShownIcon(Duration timeout = kTimeout) const;
     // Error, Warning, Information: that icon and an OK button only; Question: its icon, Yes and No.
     BoxKind Kind() const;

@@ -3,7 +3,10 @@
 #include "robot/Text.h"
 #include "robot/Window.h"
 
+#include <tlhelp32.h>
+
 #include <utility>
+#include <vector>
 
 namespace robot {
 
@@ -65,6 +68,40 @@ void Process::WaitForInputIdle(Duration timeout) const {
     if (result != 0)
         throw RobotError(name_ + " did not reach its message loop (WaitForInputIdle gave " + std::to_string(result) +
                          "); seen: " + DescribeWindows(id_));
+}
+
+int EndProcessesUnder(const std::string& folder) {
+    std::wstring prefix = Widen(folder);
+    if (!prefix.empty() && prefix.back() != L'\\')
+        prefix += L'\\';
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
+    std::vector<HANDLE> ended;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
+                                     entry.th32ProcessID);
+        if (!process)
+            continue;
+        wchar_t image[MAX_PATH * 2] = {};
+        DWORD size = MAX_PATH * 2;
+        if (QueryFullProcessImageNameW(process, 0, image, &size) && size >= prefix.size() &&
+            CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, image, static_cast<int>(prefix.size()), prefix.c_str(),
+                           static_cast<int>(prefix.size())) == CSTR_EQUAL) {
+            TerminateProcess(process, 1);
+            ended.push_back(process);
+        } else {
+            CloseHandle(process);
+        }
+    }
+    CloseHandle(snapshot);
+    for (HANDLE process : ended) {
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+    }
+    return static_cast<int>(ended.size());
 }
 
 void Process::Kill() {

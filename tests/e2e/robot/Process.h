@@ -37,4 +37,9 @@ private:
     std::string name_;
 };
 
+// Ends every process whose program file lies below `folder` (a Windows path; letter case
+// ignored), such as programs that a program under test started and did not wait for, and waits
+// until they are gone. Returns their number.
+int EndProcessesUnder(const std::string& folder);
+
 } // namespace robot
