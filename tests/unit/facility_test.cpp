@@ -1,10 +1,12 @@
 #include "app/MainDesign.h"
+#include "app/Startup.h"
 #include "app/Unit1.h"
 #include "env/Language.h"
 #include "facility/Facility.h"
 #include "facility/Unit2.h"
 #include "framework/headless/HeadlessBackend.h"
 #include "tests/unit/support/Fakes.h"
+#include "ui/Unit3.h"
 
 #include <gtest/gtest.h>
 
@@ -501,6 +503,41 @@ TEST_F(FacilityTest, MainWindowButtonsRunTheProcedureWhileBusy) {
     EXPECT_EQ(system.starts[0].parameters, "New\\AFCAD1_RJAF.TXT");
     EXPECT_EQ(system.starts[1].parameters, "Org\\RJAF.TXT");
     EXPECT_EQ(ReadFile(Org()), "original");
+}
+
+// The dialog is created after the main window, which has chosen the language, and before the
+// support dialog.
+TEST(AirportDialogStartup, CreatedBetweenTheMainWindowAndTheSupportDialog) {
+    for (const bool japanese : {true, false}) {
+        SCOPED_TRACE(japanese ? "Japanese" : "English");
+        fw::HeadlessBackend backend;
+        fw::TApplication app(backend);
+        test::FakeRegistry registry;
+        test::FakeSystem system;
+        registry.SetText(platform::RegRoot::LocalMachine, "Software\\Vellmora\\PRQ_DL\\Pellarin2", "Path", "D:\\Pkg");
+        if (japanese)
+            registry.SetText(platform::RegRoot::CurrentUser, "Control Panel\\International", "Locale", "00000411");
+        MainF = nullptr;
+        Form2 = nullptr;
+        Form3 = nullptr;
+        bool mainFirst = false;
+        bool supportLater = false;
+        RunProgram(app, MainContext{kMainWindow2002, registry, system, {}}, [&] {
+            mainFirst = MainF != nullptr;
+            supportLater = Form3 == nullptr;
+            app.CreateForm(Form2);
+        });
+        EXPECT_TRUE(mainFirst);
+        EXPECT_TRUE(supportLater);
+        ASSERT_NE(Form2, nullptr);
+        EXPECT_NE(Form3, nullptr);
+        EXPECT_EQ(Form2->Caption(), japanese ? "空港の選択" : "Select the airport");
+        EXPECT_EQ(app.MainForm(), MainF);
+        EXPECT_FALSE(Form2->Visible());
+    }
+    MainF = nullptr; // the forms went with their application
+    Form2 = nullptr;
+    Form3 = nullptr;
 }
 
 } // namespace
