@@ -207,8 +207,9 @@ private:
     std::uint64_t state_;
 };
 
-// A fresh folder for this process, removed when it ends normally: below $QUILLET_FUZZ_TMP when
-// set, else on tmpfs when there is one (every save calls fsync).
+// A fresh folder for this process: below $QUILLET_FUZZ_TMP when set, else on tmpfs when there is
+// one (every save calls fsync). libFuzzer ends with _Exit, which skips the removal here, so
+// tools/fuzz.sh points $QUILLET_FUZZ_TMP into its own working folder.
 class ProcessFolderHolder {
 public:
     ProcessFolderHolder() {

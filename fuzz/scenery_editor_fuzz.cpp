@@ -210,23 +210,14 @@ void AddStep(const std::string& folder, const std::string& file, std::vector<A_D
         FUZZ_CHECK(!result.done);
         FUZZ_CHECK(after == before);
     }
-    if (!result.done) {
-        FUZZ_CHECK(!result.error.empty());
-        // Never torn: the old bytes, or a whole save that kept every section and appended only.
-        FUZZ_CHECK(after == before || (IsSavedDocument(after) && namesAfter.size() >= namesBefore.size() &&
-                                       std::equal(namesBefore.begin(), namesBefore.end(), namesAfter.begin())));
-        return;
-    }
+    // Never torn: the old bytes, or a whole save that kept every section and only appended.
+    FUZZ_CHECK(after == before ||
+               (IsSavedDocument(after) && LoadsBack(file, after) && namesAfter.size() >= namesBefore.size() &&
+                std::equal(namesBefore.begin(), namesBefore.end(), namesAfter.begin())));
 
-    // Every entry had Add, so the file was saved: it loads back as it stands.
-    FUZZ_CHECK(result.error.empty());
-    FUZZ_CHECK(IsSavedDocument(after));
-    FUZZ_CHECK(LoadsBack(file, after));
-    FUZZ_CHECK(namesAfter.size() >= namesBefore.size() &&
-               std::equal(namesBefore.begin(), namesBefore.end(), namesAfter.begin()));
-
-    // Each appended section is an area section whose name no other area section has, with a
-    // Layer that the next run can read; so distinct area names before stay distinct.
+    // Each appended section, also of a run that failed later, is an area section whose name no
+    // other area section has, with a Layer that the next run can read; so distinct area names
+    // before stay distinct.
     const auto counts = AreaNameCounts(namesAfter);
     for (std::size_t i = namesBefore.size(); i < namesAfter.size(); ++i) {
         FUZZ_CHECK(IsArea(namesAfter[i]));
@@ -234,6 +225,14 @@ void AddStep(const std::string& folder, const std::string& file, std::vector<A_D
         FUZZ_CHECK(ConvertLayer(modelAfter.Read(namesAfter[i], "Layer", "")).has_value());
     }
     FUZZ_CHECK(!AllDistinct(AreaNameCounts(namesBefore)) || AllDistinct(counts));
+
+    if (!result.done) {
+        FUZZ_CHECK(!result.error.empty());
+        return;
+    }
+    // Every entry had Add, so the file was saved.
+    FUZZ_CHECK(result.error.empty());
+    FUZZ_CHECK(IsSavedDocument(after));
 
     // Every area is listed now, unless it was reported as not added.
     const std::vector<bool> listed = Listed(modelAfter, areas);
