@@ -17,6 +17,9 @@ const Texts kReadOnly{"読み取り専用ファイルです。上書きしても
 const Texts kQuestionCaption{"確認", "Question"};
 const Texts kCannotRead{"\"%s\" を読み込めません: %s", "Cannot read \"%s\": %s"};
 const Texts kCannotSave{"\"%s\" を保存できません: %s", "Cannot save \"%s\": %s"};
+const Texts kNoLayerAbove{
+    "[%s] の \"Layer\" の値が最大のため、その上に新しいエリアを置けません: \"%s\"",
+    "[%s] has the largest possible \"Layer\" value, so no new area can be placed above it: \"%s\""};
 const Texts kBadLayer{"[%s] の \"Layer\" の値が整数ではありません: \"%s\"",
                       "[%s] has a \"Layer\" value that is not an integer: \"%s\""};
 
@@ -179,7 +182,8 @@ EditResult AddScenery(S_DATA* job) {
             continue;
         bool matched = false;
         std::int64_t largestNumber = 0;
-        std::int64_t largestLayer = 0;
+        std::int32_t largestLayer = 0;
+        std::string largestLayerSection;
         // Sections appended for earlier entries count too.
         for (const std::string& name : document.SectionNames()) {
             if (!IsAreaSection(name))
@@ -190,13 +194,20 @@ EditResult AddScenery(S_DATA* job) {
             const auto layer = LayerOf(document, name, error);
             if (!layer)
                 return Failed(std::move(error));
-            if (*layer > largestLayer)
+            if (*layer > largestLayer) {
                 largestLayer = *layer;
+                largestLayerSection = name;
+            }
             if (platform::EqualsIgnoringAsciiCase(LocalOf(document, name), area.Local)) {
                 document.WriteString(name, "Active", "TRUE");
                 matched = true;
                 break;
             }
+        }
+        if (!matched && largestNumber < kLastAreaNumber && largestLayer == std::numeric_limits<std::int32_t>::max()) {
+            // The next layer would not read back as a Layer.
+            return Failed(
+                Describe(kNoLayerAbove, {platform::AnsiToUtf8(largestLayerSection), std::to_string(largestLayer)}));
         }
         if (!matched && largestNumber < kLastAreaNumber) {
             const std::string name = AreaName(static_cast<int>(largestNumber) + 1);

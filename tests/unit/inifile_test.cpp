@@ -74,9 +74,16 @@ INSTANTIATE_TEST_SUITE_P(
         EditorCase{"add_malformed_names", false, {kRokj}, "", {}}, EditorCase{"add_case_local", false, {kRokj}, "", {}},
         EditorCase{"add_trailing_blank", false, {kRokj}, "", {}},
         EditorCase{"add_missing_layer", false, {kRokj, kRjot}, kBrokenLayer, {}},
-        EditorCase{"add_empty_local", false, {""}, "", {}}, EditorCase{"del_layer3", true, {kRokj}, "", {}},
-        EditorCase{"del_same_local", true, {kRokj}, "", {}}, EditorCase{"del_empty_local", true, {""}, "", {}},
-        EditorCase{"del_not_listed", true, {kRokj}, "", {}}, EditorCase{"del_comments", true, {kRokj}, "", {}},
+        EditorCase{"add_empty_local", false, {""}, "", {}},
+        EditorCase{"add_layer_max",
+                   false,
+                   {kRokj},
+                   "[Area.001] has the largest possible \"Layer\" value, so no new area can be placed "
+                   "above it: \"2147483647\"",
+                   {}},
+        EditorCase{"del_layer3", true, {kRokj}, "", {}}, EditorCase{"del_same_local", true, {kRokj}, "", {}},
+        EditorCase{"del_empty_local", true, {""}, "", {}}, EditorCase{"del_not_listed", true, {kRokj}, "", {}},
+        EditorCase{"del_comments", true, {kRokj}, "", {}},
         EditorCase{
             "del_bad_layer", true, {kRokj}, "[Area.002] has a \"Layer\" value that is not an integer: \"two\"", {}}),
     [](const ::testing::TestParamInfo<EditorCase>& info) { return std::string(info.param.name); });
