@@ -63,7 +63,8 @@ Loaded Load(const std::string& path) {
     return {std::move(load.document), std::move(names), {}};
 }
 
-std::string LocalOf(const fw::IniDocument& document, const std::string& section) {
+// The area identity: its Local value, empty when missing.
+std::string IdentityOf(const fw::IniDocument& document, const std::string& section) {
     return document.ReadString(section, "Local", "");
 }
 
@@ -161,7 +162,7 @@ EditResult CheckScenery(S_DATA* job) {
     std::vector<std::string> locals;
     for (const std::string& name : loaded.names)
         if (IsAreaSection(name))
-            locals.push_back(LocalOf(loaded.document, name));
+            locals.push_back(IdentityOf(loaded.document, name));
     for (A_DATA& area : std::span(job->Data, static_cast<std::size_t>(job->Count))) {
         area.Exist = false;
         for (const std::string& local : locals)
@@ -198,7 +199,7 @@ EditResult AddScenery(S_DATA* job) {
                 largestLayer = *layer;
                 largestLayerSection = name;
             }
-            if (platform::EqualsIgnoringAsciiCase(LocalOf(document, name), area.Local)) {
+            if (platform::EqualsIgnoringAsciiCase(IdentityOf(document, name), area.Local)) {
                 document.WriteString(name, "Active", "TRUE");
                 matched = true;
                 break;
@@ -240,7 +241,7 @@ EditResult DelScenery(S_DATA* job, bool backup, fw::Messages& messages) {
         std::vector<std::string>& names = loaded.names;
         std::optional<std::int32_t> removedLayer;
         for (auto it = names.begin(); it != names.end(); ++it) {
-            if (!IsAreaSection(*it) || !platform::EqualsIgnoringAsciiCase(LocalOf(document, *it), area.Local))
+            if (!IsAreaSection(*it) || !platform::EqualsIgnoringAsciiCase(IdentityOf(document, *it), area.Local))
                 continue;
             std::string error;
             removedLayer = LayerOf(document, *it, error);
