@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <vector>
@@ -105,6 +106,7 @@ struct Language {
 };
 const Language kLanguages[] = {{true, "Japanese"}, {false, "English"}};
 const FacilityMode kModes[] = {FacilityMode::Register, FacilityMode::Restore};
+const std::vector<int> kAllAirports{0, 1, 2, 3, 4, 5};
 
 // One facility run against a simulator folder in a temp folder, with the dialog and the boxes
 // answered by the script set up before Run().
@@ -140,10 +142,29 @@ protected:
             d.Button_OK->UserClick();
         });
     }
-    void UserChecksAll() { UserChecks({0, 1, 2, 3, 4, 5}); }
     void Answer(fw::MsgResult answer) { backend.AnswerNextBox(answer); }
     void Run(FacilityMode mode, const std::string& box) { RunFacility(mode, box, backend, system, Dialog()); }
     void Run(FacilityMode mode) { Run(mode, sim.Path().string()); }
+    // A run in which the user checks `items`, presses OK and answers Yes.
+    void RunChoosing(FacilityMode mode, std::vector<int> items, const std::string& box) {
+        UserChecks(std::move(items));
+        Answer(fw::MsgResult::Yes);
+        Run(mode, box);
+    }
+    void RunChoosing(FacilityMode mode, std::vector<int> items) {
+        RunChoosing(mode, std::move(items), sim.Path().string());
+    }
+    // `run` once for each mode in each language, with the boxes of the last round cleared.
+    void ForEachModeAndLanguage(const std::function<void(FacilityMode, const ModeBoxes&)>& run) {
+        for (const auto& lang : kLanguages)
+            for (FacilityMode mode : kModes) {
+                SCOPED_TRACE(std::string(lang.name) +
+                             (mode == FacilityMode::Register ? " registration" : " restoration"));
+                Language(lang.japanese);
+                backend.ClearBoxes();
+                run(mode, BoxesOf(mode, lang.japanese));
+            }
+    }
 
     void ExpectBoxes(const std::vector<Box>& expected) const {
         ASSERT_EQ(backend.Boxes().size(), expected.size());
@@ -221,7 +242,7 @@ TEST_F(FacilityTest, NoTouchesNothing) {
     Facility("original");
     for (FacilityMode mode : kModes) {
         backend.ClearBoxes();
-        UserChecksAll();
+        UserChecks(kAllAirports);
         Answer(fw::MsgResult::No);
         Run(mode);
         ExpectBoxes({BoxesOf(mode, false).question});
@@ -232,16 +253,10 @@ TEST_F(FacilityTest, NoTouchesNothing) {
 
 TEST_F(FacilityTest, NothingChosenAsksThenWarns) {
     Facility("original");
-    for (const auto& lang : kLanguages)
-        for (FacilityMode mode : kModes) {
-            SCOPED_TRACE(lang.name);
-            Language(lang.japanese);
-            backend.ClearBoxes();
-            UserChecks({});
-            Answer(fw::MsgResult::Yes);
-            Run(mode);
-            ExpectBoxes({BoxesOf(mode, lang.japanese).question, BoxesOf(mode, lang.japanese).nothingChosen});
-        }
+    ForEachModeAndLanguage([&](FacilityMode mode, const ModeBoxes& boxes) {
+        RunChoosing(mode, {});
+        ExpectBoxes({boxes.question, boxes.nothingChosen});
+    });
     ExpectNoCopies();
     EXPECT_TRUE(system.starts.empty());
 }
@@ -269,9 +284,7 @@ TEST_F(FacilityTest, ParameterTextListsTheChosenFilesInIndexOrder) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.parameters);
         system.starts.clear();
-        UserChecks(c.clicks);
-        Answer(fw::MsgResult::Yes);
-        Run(c.mode);
+        RunChoosing(c.mode, c.clicks);
         ASSERT_EQ(system.starts.size(), 1u);
         EXPECT_EQ(system.starts[0].file, "Fadrillo.exe");
         EXPECT_EQ(system.starts[0].parameters, c.parameters);
@@ -283,41 +296,30 @@ TEST_F(FacilityTest, ParameterTextListsTheChosenFilesInIndexOrder) {
 }
 
 TEST_F(FacilityTest, FirstRunMakesBothCopiesAndStartsTheInstaller) {
-    for (const auto& lang : kLanguages)
-        for (FacilityMode mode : kModes) {
-            SCOPED_TRACE(lang.name);
-            fs::remove(Org());
-            fs::remove(Bak());
-            Facility(std::string("facility\0data", 13));
-            Language(lang.japanese);
-            backend.ClearBoxes();
-            UserChecks({2});
-            Answer(fw::MsgResult::Yes);
-            Run(mode);
-            ExpectBoxes({BoxesOf(mode, lang.japanese).question, BoxesOf(mode, lang.japanese).completed});
-            EXPECT_EQ(ReadFile(Org()), std::string("facility\0data", 13));
-            EXPECT_EQ(ReadFile(Bak()), std::string("facility\0data", 13));
-            EXPECT_EQ(ReadFile(Bgl()), std::string("facility\0data", 13));
-        }
+    const std::string bytes("facility\0data", 13);
+    ForEachModeAndLanguage([&](FacilityMode mode, const ModeBoxes& boxes) {
+        fs::remove(Org());
+        fs::remove(Bak());
+        Facility(bytes);
+        RunChoosing(mode, {2});
+        ExpectBoxes({boxes.question, boxes.completed});
+        EXPECT_EQ(ReadFile(Org()), bytes);
+        EXPECT_EQ(ReadFile(Bak()), bytes);
+        EXPECT_EQ(ReadFile(Bgl()), bytes);
+    });
     EXPECT_EQ(system.starts.size(), 4u);
 }
 
 TEST_F(FacilityTest, OriginalIsMadeOnceAndTheBackupFollowsEveryRun) {
     Facility("as installed");
-    UserChecksAll();
-    Answer(fw::MsgResult::Yes);
-    Run(FacilityMode::Register);
+    RunChoosing(FacilityMode::Register, kAllAirports);
     // The installer changed the facility file; restoration keeps the copies the same way.
     Facility("after registration");
-    UserChecks({0});
-    Answer(fw::MsgResult::Yes);
-    Run(FacilityMode::Restore);
+    RunChoosing(FacilityMode::Restore, {0});
     EXPECT_EQ(ReadFile(Org()), "as installed");
     EXPECT_EQ(ReadFile(Bak()), "after registration");
     Facility("after restoration");
-    UserChecks({1});
-    Answer(fw::MsgResult::Yes);
-    Run(FacilityMode::Register);
+    RunChoosing(FacilityMode::Register, {1});
     EXPECT_EQ(ReadFile(Org()), "as installed");
     EXPECT_EQ(ReadFile(Bak()), "after restoration");
     EXPECT_EQ(ReadFile(Bgl()), "after restoration");
@@ -325,25 +327,17 @@ TEST_F(FacilityTest, OriginalIsMadeOnceAndTheBackupFollowsEveryRun) {
 }
 
 TEST_F(FacilityTest, MissingFacilityFileStopsBeforeAnyCopy) {
-    for (const auto& lang : kLanguages)
-        for (FacilityMode mode : kModes) {
-            SCOPED_TRACE(lang.name);
-            Language(lang.japanese);
-            backend.ClearBoxes();
-            UserChecksAll();
-            Answer(fw::MsgResult::Yes);
-            Run(mode);
-            ExpectBoxes({BoxesOf(mode, lang.japanese).question, BoxesOf(mode, lang.japanese).bglMissing});
-        }
+    ForEachModeAndLanguage([&](FacilityMode mode, const ModeBoxes& boxes) {
+        RunChoosing(mode, kAllAirports);
+        ExpectBoxes({boxes.question, boxes.bglMissing});
+    });
     EXPECT_FALSE(fs::exists(Scenery()));
     EXPECT_TRUE(system.starts.empty());
 }
 
 TEST_F(FacilityTest, FolderNamedLikeTheFacilityFileIsNotFound) {
     fs::create_directories(Bgl());
-    UserChecksAll();
-    Answer(fw::MsgResult::Yes);
-    Run(FacilityMode::Register);
+    RunChoosing(FacilityMode::Register, kAllAirports);
     ExpectBoxes({BoxesOf(FacilityMode::Register, false).question, BoxesOf(FacilityMode::Register, false).bglMissing});
     ExpectNoCopies();
     EXPECT_TRUE(system.starts.empty());
@@ -353,16 +347,10 @@ TEST_F(FacilityTest, FolderNamedLikeTheFacilityFileIsNotFound) {
 TEST_F(FacilityTest, FailedOriginalCopyStops) {
     Facility("original");
     fs::create_directories(Org());
-    for (const auto& lang : kLanguages)
-        for (FacilityMode mode : kModes) {
-            SCOPED_TRACE(lang.name);
-            Language(lang.japanese);
-            backend.ClearBoxes();
-            UserChecksAll();
-            Answer(fw::MsgResult::Yes);
-            Run(mode);
-            ExpectBoxes({BoxesOf(mode, lang.japanese).question, BoxesOf(mode, lang.japanese).copyFailed});
-        }
+    ForEachModeAndLanguage([&](FacilityMode mode, const ModeBoxes& boxes) {
+        RunChoosing(mode, kAllAirports);
+        ExpectBoxes({boxes.question, boxes.copyFailed});
+    });
     EXPECT_TRUE(fs::is_directory(Org()));
     EXPECT_FALSE(fs::exists(Bak()));
     EXPECT_TRUE(system.starts.empty());
@@ -371,9 +359,7 @@ TEST_F(FacilityTest, FailedOriginalCopyStops) {
 TEST_F(FacilityTest, FailedBackupCopyPassesSilently) {
     Facility("original");
     fs::create_directories(Bak());
-    UserChecks({4});
-    Answer(fw::MsgResult::Yes);
-    Run(FacilityMode::Register);
+    RunChoosing(FacilityMode::Register, {4});
     ExpectBoxes({BoxesOf(FacilityMode::Register, false).question, BoxesOf(FacilityMode::Register, false).completed});
     EXPECT_EQ(ReadFile(Org()), "original");
     EXPECT_TRUE(fs::is_directory(Bak()));
@@ -384,36 +370,29 @@ TEST_F(FacilityTest, FailedBackupCopyPassesSilently) {
 TEST_F(FacilityTest, ShellResultUpTo32IsTheStartErrorAfterBothCopies) {
     Facility("original");
     const long results[] = {0, 2, 5, 31, 32};
-    for (const auto& lang : kLanguages)
-        for (FacilityMode mode : kModes)
-            for (long result : results) {
-                SCOPED_TRACE(std::string(lang.name) + " " + std::to_string(result));
-                fs::remove(Org());
-                fs::remove(Bak());
-                Language(lang.japanese);
-                backend.ClearBoxes();
-                system.shellResult = result;
-                UserChecks({0});
-                Answer(fw::MsgResult::Yes);
-                Run(mode);
-                ExpectBoxes({BoxesOf(mode, lang.japanese).question, BoxesOf(mode, lang.japanese).notStarted});
-                EXPECT_EQ(ReadFile(Org()), "original");
-                EXPECT_EQ(ReadFile(Bak()), "original");
-            }
+    ForEachModeAndLanguage([&](FacilityMode mode, const ModeBoxes& boxes) {
+        for (long result : results) {
+            SCOPED_TRACE(result);
+            fs::remove(Org());
+            fs::remove(Bak());
+            backend.ClearBoxes();
+            system.shellResult = result;
+            RunChoosing(mode, {0});
+            ExpectBoxes({boxes.question, boxes.notStarted});
+            EXPECT_EQ(ReadFile(Org()), "original");
+            EXPECT_EQ(ReadFile(Bak()), "original");
+        }
+    });
     system.shellResult = 33;
     backend.ClearBoxes();
-    UserChecks({0});
-    Answer(fw::MsgResult::Yes);
-    Run(FacilityMode::Restore);
+    RunChoosing(FacilityMode::Restore, {0});
     ExpectBoxes({BoxesOf(FacilityMode::Restore, false).question, BoxesOf(FacilityMode::Restore, false).completed});
 }
 
 TEST_F(FacilityTest, TrailingBackslashesOfTheFolderAreIgnored) {
     Facility("original");
     const std::string folder = sim.Path().string();
-    UserChecks({0});
-    Answer(fw::MsgResult::Yes);
-    Run(FacilityMode::Register, folder + "\\\\\\");
+    RunChoosing(FacilityMode::Register, {0}, folder + "\\\\\\");
     EXPECT_EQ(AFD_DATA.BglFile, folder + "\\Scenedb\\AFDFILES\\scenery\\japanafd.bgl");
     EXPECT_EQ(AFD_DATA.OrgFile, folder + "\\Scenedb\\AFDFILES\\scenery\\japanafd.QZ_ORG");
     EXPECT_EQ(AFD_DATA.BakFile, folder + "\\Scenedb\\AFDFILES\\scenery\\japanafd.QZ_BAK");
@@ -442,9 +421,7 @@ TEST_F(FacilityTest, OverlongPathStopsBeforeAnything) {
         Language(c.japanese);
         backend.ClearBoxes();
         const std::string folder = "C:\\" + std::string(c.folderLength - 3, 'f');
-        UserChecksAll();
-        Answer(fw::MsgResult::Yes);
-        Run(FacilityMode::Register, folder + "\\");
+        RunChoosing(FacilityMode::Register, kAllAirports, folder + "\\");
         const ModeBoxes boxes = BoxesOf(FacilityMode::Register, c.japanese);
         if (!c.refused) {
             ExpectBoxes({boxes.question, boxes.bglMissing});
@@ -462,9 +439,7 @@ TEST_F(FacilityTest, OverlongPathStopsBeforeAnything) {
 }
 
 TEST_F(FacilityTest, EmptyBoxLooksForTheFileAtTheRoot) {
-    UserChecksAll();
-    Answer(fw::MsgResult::Yes);
-    Run(FacilityMode::Restore, "");
+    RunChoosing(FacilityMode::Restore, kAllAirports, "");
     EXPECT_EQ(AFD_DATA.BglFile, "\\Scenedb\\AFDFILES\\scenery\\japanafd.bgl");
     ExpectBoxes({BoxesOf(FacilityMode::Restore, false).question, BoxesOf(FacilityMode::Restore, false).bglMissing});
 }
