@@ -60,13 +60,25 @@ std::optional<AreaPaths> PrepareRun(const SceneryEdition& edition, const std::st
     return paths;
 }
 
-// The configuration file of the run, or nullopt after the error box when it does not exist.
-std::optional<std::string> ExistingConfig(const AreaPaths& paths, fw::Messages& messages) {
-    std::string config = ConfigPath(paths.simulatorFolder);
-    if (platform::FileExists(config))
-        return config;
-    messages.Show(fw::MsgKind::Error, Tr(kConfigMissing), Tr(kStopCaption));
-    return std::nullopt;
+// What both procedures start from: the run's paths and its existing scenery.cfg, with one work
+// list entry per catalogue row; nullopt after the error box otherwise.
+struct Run {
+    AreaPaths paths;
+    std::string config;
+};
+
+std::optional<Run> BeginRun(const SceneryEdition& edition, const std::string& boxText, const std::string& addonPath,
+                            fw::Messages& messages) {
+    std::optional<AreaPaths> paths = PrepareRun(edition, boxText, addonPath, messages);
+    if (!paths)
+        return std::nullopt;
+    std::string config = ConfigPath(paths->simulatorFolder);
+    if (!platform::FileExists(config)) {
+        messages.Show(fw::MsgKind::Error, Tr(kConfigMissing), Tr(kStopCaption));
+        return std::nullopt;
+    }
+    AreaList.resize(edition.AreaCatalogue.size());
+    return Run{std::move(*paths), std::move(config)};
 }
 
 void StartJob(const std::string& config, std::size_t count) {
@@ -86,30 +98,25 @@ bool Reported(const EditResult& result, fw::Messages& messages) {
 
 bool RegisterScenery(const SceneryEdition& edition, const std::string& boxText, const std::string& addonPath,
                      fw::Messages& messages) {
-    const std::optional<AreaPaths> paths = PrepareRun(edition, boxText, addonPath, messages);
-    if (!paths)
+    const std::optional<Run> run = BeginRun(edition, boxText, addonPath, messages);
+    if (!run)
         return false;
-    const std::optional<std::string> config = ExistingConfig(*paths, messages);
-    if (!config)
-        return false;
-
     const std::span<const AREA_DEF> catalogue = edition.AreaCatalogue;
-    AreaList.resize(catalogue.size());
     bool anyScenery = false;
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
         A_DATA& area = AreaList[i];
-        area.Add = HasBgl(SceneryFolder(*paths, catalogue[i]));
+        area.Add = HasBgl(SceneryFolder(run->paths, catalogue[i]));
         anyScenery = anyScenery || area.Add;
         area.Title = catalogue[i].Title;
         area.Active = "TRUE";
-        area.Local = LocalOf(*paths, catalogue[i]);
+        area.Local = LocalOf(run->paths, catalogue[i]);
     }
     if (!anyScenery) {
         messages.Show(fw::MsgKind::Warning, Tr(kNothingToRegister), Tr(kWarningCaption));
         return true;
     }
 
-    StartJob(*config, catalogue.size());
+    StartJob(run->config, catalogue.size());
     if (!Reported(CheckScenery(&SceneryJob), messages))
         return false;
     // Listed areas without scenery files go; unlisted ones with scenery files come.
@@ -134,25 +141,20 @@ bool RegisterScenery(const SceneryEdition& edition, const std::string& boxText, 
 
 bool UnregisterScenery(const SceneryEdition& edition, const std::string& boxText, const std::string& addonPath,
                        fw::Messages& messages) {
-    const std::optional<AreaPaths> paths = PrepareRun(edition, boxText, addonPath, messages);
-    if (!paths)
+    const std::optional<Run> run = BeginRun(edition, boxText, addonPath, messages);
+    if (!run)
         return false;
-    const std::optional<std::string> config = ExistingConfig(*paths, messages);
-    if (!config)
-        return false;
-
     const std::span<const AREA_DEF> catalogue = edition.AreaCatalogue;
-    AreaList.resize(catalogue.size());
     for (std::size_t i = 0; i < catalogue.size(); ++i)
-        AreaList[i].Local = LocalOf(*paths, catalogue[i]);
+        AreaList[i].Local = LocalOf(run->paths, catalogue[i]);
 
-    StartJob(*config, catalogue.size());
+    StartJob(run->config, catalogue.size());
     if (!Reported(CheckScenery(&SceneryJob), messages))
         return false;
     for (A_DATA& area : AreaList)
         area.Del = area.Exist;
     // Other packages of the series use the AFCAD2 area too: the user may keep it.
-    if (edition.AskKeepAfcad2 && AreaList[0].Del && HasBgl(SceneryFolder(*paths, catalogue[0])) &&
+    if (edition.AskKeepAfcad2 && AreaList[0].Del && HasBgl(SceneryFolder(run->paths, catalogue[0])) &&
         messages.Ask(Tr(kKeepAfcad2), Tr(kQuestionCaption)))
         AreaList[0].Del = false;
     return Reported(DelScenery(&SceneryJob, true, messages), messages);
