@@ -14,13 +14,9 @@ build="${FUZZ_BUILD_DIR:-$root/build/fuzz}"
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(ini_document_fuzz scenery_editor_fuzz)
 
-# clang and its fuzzer runtime come from Debian.
-if ! command -v clang++-14 >/dev/null || ! ls /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq clang-14 libclang-rt-14-dev >/dev/null
-fi
+# clang and its fuzzer runtime come from Debian; configuring the tree also needs GoogleTest.
+source "$root/tools/common.sh"
+ensure_packages clang-14 libclang-rt-14-dev cmake ninja-build libgtest-dev
 
 cmake --preset fuzz -B "$build" >/dev/null
 cmake --build "$build" --target "${targets[@]}" -j2
