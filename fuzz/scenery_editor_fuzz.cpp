@@ -112,14 +112,21 @@ std::vector<std::string> OtherNames(const std::vector<std::string>& names) {
     return others;
 }
 
-// The largest layer among the area sections as the editor reads them (by name), if any converts.
-std::optional<std::int64_t> LargestLayer(Model& model) {
+// The largest Layer held by any area section, read from its own lines: a section hidden behind an
+// earlier one of the same name comes to light when that one is removed, so it counts too.
+std::optional<std::int64_t> LargestLayer(const Model& model) {
     std::optional<std::int64_t> largest;
-    for (const std::string& name : model.Names())
-        if (IsArea(name))
-            if (const auto layer = ConvertLayer(model.Read(name, "Layer", ""));
-                layer && (!largest || *layer > *largest))
-                largest = *layer;
+    for (const fuzz::ModelSection& section : model.sections) {
+        if (!IsArea(section.name))
+            continue;
+        for (const std::string& line : section.lines)
+            if (Model::HoldsKey(line, "Layer")) {
+                if (const auto layer = ConvertLayer(line.substr(line.find('=') + 1));
+                    layer && (!largest || *layer > *largest))
+                    largest = *layer;
+                break;
+            }
+    }
     return largest;
 }
 
@@ -286,10 +293,8 @@ void DelStep(const std::string& folder, const std::string& file, std::vector<A_D
     }
     FUZZ_CHECK(result.error.empty());
     // No remaining layer is greater than the greatest before.
-    for (const std::string& name : namesAfter)
-        if (IsArea(name))
-            if (const auto layer = ConvertLayer(modelAfter.Read(name, "Layer", "")); layer && !untouched)
-                FUZZ_CHECK(largestBefore && *layer <= *largestBefore);
+    if (const auto largestAfter = LargestLayer(modelAfter))
+        FUZZ_CHECK(largestBefore && *largestAfter <= *largestBefore);
 }
 
 } // namespace
