@@ -140,6 +140,11 @@ void TCheckListBox::UserMoveHighlight(int delta) {
     UserSelect(target);
 }
 
+void TCheckListBox::UserHighlight(int index) {
+    if (EffectivelyEnabled())
+        UserSelect(index);
+}
+
 void TCheckListBox::UserToggleHighlighted() {
     if (EffectivelyEnabled())
         UserToggle(itemIndex_);

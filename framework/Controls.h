@@ -132,6 +132,9 @@ public:
     void UserMoveHighlight(int delta);
     // Space: toggles the mark of the highlighted item.
     void UserToggleHighlighted();
+    // The native list moved the highlight by itself (Home, End, Page Up/Down, a typed letter):
+    // the object follows, raising OnClick if it moved.
+    void UserHighlight(int index);
 
 private:
     struct Entry {

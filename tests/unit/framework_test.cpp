@@ -113,6 +113,21 @@ TEST_F(FrameworkTest, CheckListBoxHighlightsBeforeItTogglesAndCodeRaisesNothing)
     EXPECT_EQ(list->Item(2), "three");
 }
 
+TEST_F(FrameworkTest, CheckListBoxFollowsTheNativeHighlightOnlyWhenItMovesAndIsEnabled) {
+    auto* list = form->Find<fw::TCheckListBox>("List");
+    int clicks = 0;
+    list->OnClick = [&] { ++clicks; };
+    list->UserHighlight(2); // Home, End, a typed letter: the native list moved by itself
+    list->UserHighlight(2);
+    list->UserHighlight(7); // no such item
+    EXPECT_EQ(list->ItemIndex(), 2);
+    EXPECT_EQ(clicks, 1);
+    list->SetEnabled(false);
+    list->UserHighlight(0);
+    EXPECT_EQ(list->ItemIndex(), 2);
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(FrameworkTest, ModalShowEndsWithTheResultAndStartsFreshEachTime) {
     int shows = 0;
     form->OnShow = [&] { ++shows; };
