@@ -11,12 +11,6 @@ namespace fw::win32 {
 
 using platform::win32::Widen;
 
-Font MakeFont(const FontDesign& design) {
-    return Font(CreateFontW(design.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, static_cast<BYTE>(design.charset),
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                            Widen(design.face).c_str()));
-}
-
 namespace {
 
 struct FrameStyle {
