@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Runs every test of the project on Debian 12: the native unit tests, the same again under
-# AddressSanitizer + UndefinedBehaviorSanitizer, and the end-to-end tests of both programs under
-# Wine + Xvfb. Installs what is missing first (as root, or through sudo).
+# AddressSanitizer + UndefinedBehaviorSanitizer, the fuzz targets, and the end-to-end tests of
+# both programs under Wine + Xvfb. Installs what is missing first (as root, or through sudo).
 #
 # As root, the Wine part runs as the ordinary user "quillet" (created when missing): Wine run by
 # root writes to read-only files, which some scenarios must see refused.
 #
-# tools/test.sh native asan e2e: only the parts named (default: all three).
+# tools/test.sh native asan fuzz e2e: only the parts named (default: all four; fuzz runs each
+# libFuzzer target for about a minute under ASan + UBSan).
 # Environment: QUILLET_JOBS (build jobs, default 2), QUILLET_E2E_FILTER (a --gtest_filter for the
 # end-to-end tests), QUILLET_E2E_USER (the user for the Wine part when run as root).
 set -uo pipefail
@@ -92,10 +93,10 @@ e2e_tests() {
     return $status
 }
 
-# Which parts to run: all by default, or those named (native, asan, e2e).
-parts=${*:-native asan e2e}
+# Which parts to run: all by default, or those named (native, asan, fuzz, e2e).
+parts=${*:-native asan fuzz e2e}
 for part in $parts; do
-    case $part in native | asan | e2e) ;; *) die "usage: tools/test.sh [native] [asan] [e2e]" ;; esac
+    case $part in native | asan | fuzz | e2e) ;; *) die "usage: tools/test.sh [native] [asan] [fuzz] [e2e]" ;; esac
 done
 wanted() { [[ " $parts " == *" $1 "* ]]; }
 
@@ -104,6 +105,7 @@ step "install missing packages" install_packages
 [ $failures -eq 0 ] || die "cannot install the packages the tests need"
 wanted native && step "native unit tests" native_tests native
 wanted asan && step "native unit tests under ASan + UBSan" native_tests native-asan
+wanted fuzz && step "fuzz targets under ASan + UBSan (60 s each)" bash tools/fuzz.sh
 if wanted e2e; then
     step "Windows build (MinGW-w64, i686)" build_preset windows
     if [ -f build/windows/bin/quillet_e2e.exe ]; then
