@@ -166,7 +166,7 @@ void Win32Backend::Dispatch(const void* message) {
 // The quit message marks the application terminated and is not posted again: every loop that can
 // run the program's code is one of ours and tests Terminated(), and a quit message left in the
 // queue would close at once a message box that start-up still has to show (the "already running"
-// box after the "package folder missing" one, Part 1.1).
+// box after the "package folder missing" one).
 void Win32Backend::HandleMessage(TApplication& app) {
     if (app.Terminated())
         return;

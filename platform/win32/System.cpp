@@ -16,7 +16,7 @@ namespace {
 class Win32System : public System {
 public:
     std::string ModuleFileName() override {
-        // The spec's 260-byte buffer, grown when the path is longer, so nothing is cut silently.
+        // A MAX_PATH buffer, grown when the path is longer, so nothing is cut silently.
         std::vector<char> buffer(MAX_PATH);
         for (;;) {
             const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
