@@ -29,7 +29,6 @@ cmake --build --preset windows -j "${QUILLET_JOBS:-2}" --target Quillet2002 Quil
 
 sandbox=$repo/sandbox
 wine_env "$sandbox/prefix"
-drive_c=$WINEPREFIX/drive_c
 
 # Runs "$@" on the user's display or, without one, on a private Xvfb.
 on_display() {
@@ -42,46 +41,18 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     on_display bash -c 'source "$1"; make_prefix "$2"' _ "$repo/tools/common.sh" "$WINEPREFIX"
 fi
 
-# The programs' design font, as a Japanese Windows has it (Wine takes the IPA font in its place),
-# and a fallback with Japanese glyphs for the title bars.
-LC_ALL=C.UTF-8 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-    /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f >/dev/null
-for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2'; do
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-        /v "$face" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null
-done
-
-say "laying out the demo folders"
-fs2002='C:\Program Files\Microsoft Games\FS2002'
-fs2004='C:\Program Files\Microsoft Games\Flight Simulator 9'
-package='C:\Ambrello'
-unix() { printf '%s/%s' "$drive_c" "$(printf '%s' "${1#C:\\}" | tr '\\' /)"; }
-for fs in "$fs2002" "$fs2004"; do
-    mkdir -p "$(unix "$fs")"
-    cp tests/fixtures/fsx-template-120-areas.cfg "$(unix "$fs")/scenery.cfg"
-done
-for area in AFCAD2 ROKJ RJOT RJAF RJSN RJSK RJSA KQ9_Vehicles; do
-    scenery="$(unix "$package")/Addon Scenery/Vellmora/$area/Scenery"
-    mkdir -p "$scenery"
-    printf 'demo scenery file for %s\n' "$area" >"$scenery/$area.bgl"
-done
-cp "build/windows/bin/Quillet$year.exe" "$(unix "$package")/"
-
-say "writing the registry values"
-reg_add() { wine reg add "$1" /v "$2" /d "$3" /f /reg:32 >/dev/null; }
-reg_add 'HKLM\Software\Microsoft\Microsoft Games\Flight Simulator\8.0' 'EXE Path' "$fs2002"
-reg_add 'HKLM\Software\Microsoft\Microsoft Games\Flight Simulator\9.0' 'EXE Path' "$fs2004"
-reg_add 'HKLM\Software\Vellmora\PRQ_DL\Pellarin2' Path "$package\\"
-case $language in
-ja) reg_add 'HKCU\Control Panel\International' Locale 00000411 ;;
-en) reg_add 'HKCU\Control Panel\International' Locale 00000409 ;;
-esac
+japanese_fonts
+say "laying out the demo folders and writing the registry values"
+demo_machine
+package=$demo_package
+cp "build/windows/bin/Quillet$year.exe" "$(c_path "$package")/"
+[ -z "$language" ] || set_locale "$language"
 wineserver -w
 
 program="$package\\Quillet$year.exe"
 if [ -n "${DISPLAY:-}" ]; then
     say "starting $program on $DISPLAY (close its window to end)"
-    cd "$(unix "$package")"
+    cd "$(c_path "$package")"
     exec wine "Quillet$year.exe"
 fi
 
@@ -97,5 +68,5 @@ xvfb-run "${xvfb_args[@]}" bash -c '
     sleep 1
     /usr/bin/import -window root "$3"
     wineserver -k
-' _ "$(unix "$package")" "Quillet$year.exe" "$shot"
+' _ "$(c_path "$package")" "Quillet$year.exe" "$shot"
 echo "screenshot: $shot"
