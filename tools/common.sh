@@ -75,6 +75,12 @@ japanese_fonts() {
     done
 }
 
+# The Marlett of fonts-wine, which draws the title bars' close box, in the prefix of $WINEPREFIX:
+# Debian's Wine does not find it where the package puts it.
+marlett_font() {
+    [ ! -f /usr/share/wine/fonts/marlett.ttf ] || cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+}
+
 # virtual_desktop WIDTHxHEIGHT: programs of $WINEPREFIX open their windows, frames included, in one
 # desktop window of that size.
 virtual_desktop() {

@@ -42,6 +42,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 
 japanese_fonts
+marlett_font
 say "laying out the demo folders and writing the registry values"
 demo_machine
 package=$demo_package

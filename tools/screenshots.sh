@@ -28,8 +28,7 @@ timeout 600 xvfb-run "${xvfb_args[@]}" bash -c '
     make_prefix "$WINEPREFIX"
     virtual_desktop 1024x768
     japanese_fonts
-    # Debian'"'"'s Wine does not find the Marlett of fonts-wine, whose glyphs draw the close box.
-    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    marlett_font
     demo_machine
     cp "$2/bin/Quillet2002.exe" "$2/bin/Quillet2004.exe" "$(c_path "$demo_package")/"
     wineserver -w && wineserver -p
