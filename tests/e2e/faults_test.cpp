@@ -6,6 +6,8 @@
 #include "ExpectedTexts.h"
 #include "Scenario.h"
 
+#include <algorithm>
+
 namespace e2e {
 namespace {
 
@@ -77,15 +79,17 @@ const char* const kTitles[] = {"Vellmora - AFCAD2", "Vellmora - ROKJ", "Vellmora
                                "Vellmora - RJSN",   "Vellmora - RJSK", "Vellmora - RJSA", "Vellmora - Vehicles(Vol.2)"};
 const char* const kFolders[] = {"AFCAD2", "ROKJ", "RJOT", "RJAF", "RJSN", "RJSK", "RJSA", "KQ9_Vehicles"};
 
-// The edition's areas appended after area `last` and layer `last`, Local below `localBase`.
-std::string Appended(int year, int last, const std::string& localBase = "..\\Ambrello\\") {
+// The edition's areas appended after area `last` and layer `layer` (default: `last`), Local below
+// `localBase`.
+std::string Appended(int year, int last, const std::string& localBase = "..\\Ambrello\\", int layer = -1) {
+    if (layer < 0)
+        layer = last;
     std::string sections;
     for (std::size_t i = year == 2004 ? 0 : 1; i < std::size(kTitles); ++i) {
-        ++last;
         char name[32];
-        std::snprintf(name, sizeof name, "Area.%03d", last);
+        std::snprintf(name, sizeof name, "Area.%03d", ++last);
         sections += std::string("[") + name + "]\r\nTitle=" + kTitles[i] + "\r\nLocal=" + localBase +
-                    "Addon Scenery\\Vellmora\\" + kFolders[i] + "\r\nActive=TRUE\r\nLayer=" + std::to_string(last) +
+                    "Addon Scenery\\Vellmora\\" + kFolders[i] + "\r\nActive=TRUE\r\nLayer=" + std::to_string(++layer) +
                     "\r\nRequired=FALSE\r\nRemote=\r\n\r\n";
     }
     return sections;
@@ -305,6 +309,57 @@ TEST_P(FaultTest, ReadOnlyBackup) {
     EXPECT_TRUE(files::HasBytes(backup, "old backup"));
     EXPECT_TRUE(files::IsReadOnly(backup));
     ExpectCopy();
+}
+
+// The disk runs full during a save: F: is a 64 KiB drive that tools/test.sh mounts (as root) for
+// this scenario. The save fails with the system's reason, scenery.cfg keeps its old bytes, no
+// temporary file is left; with room made, the next run goes through.
+TEST_P(FaultTest, DiskFullDuringASave) {
+    const std::string drive = "F:\\";
+    ULARGE_INTEGER total{};
+    if (!GetDiskFreeSpaceExA(drive.c_str(), nullptr, &total, nullptr) || total.QuadPart > (1u << 20))
+        GTEST_SKIP() << "no small drive F: (tools/test.sh mounts a 64 KiB tmpfs there when run as root)";
+    Ready();
+    const std::string folder = drive + "FS" + std::to_string(Year());
+    const std::string filler = drive + "filler";
+    files::RemoveTree(folder);
+    DeleteFileA(filler.c_str());
+    std::string original = kStart;
+    for (int n = 1; original.size() < 12000; ++n)
+        original += "[Area." + std::to_string(100 + n) + "]\r\nTitle=Other scenery " + std::to_string(n) +
+                    "\r\nLocal=Scenery\\Other\r\nLayer=" + std::to_string(n) + "\r\n\r\n";
+    const int last = 100 + static_cast<int>(std::count(original.begin(), original.end(), '[')) - 1;
+    const int layer = last - 100;
+    // Just below three 4 KiB pages: the first save, one area more, needs a fourth page.
+    const std::size_t size = 3 * 4096 - 50;
+    original += "[Pad]\r\nP=" + std::string(size - original.size() - 13, 'p') + "\r\n\r\n";
+    ASSERT_EQ(original.size(), size);
+    // The file, its backup and the filler leave less room than the saved file needs.
+    files::WriteFile(filler, std::string(28 * 1024, 'f'));
+    cfg = files::Join(folder, "scenery.cfg");
+    backup = files::Join(folder, "scenery.QZ_BAK");
+    newCfg = files::Join(folder, "NewScenery.CFG");
+    files::WriteFile(cfg, original);
+    SetFsPath(Year(), folder);
+    App& app = Open();
+    app.Control(app.Ids().scnAdd).PostClick();
+    Next(app, BoxKind::Question, T().registerQuestion, IDYES);
+    Next(app, BoxKind::Error, CannotSave(ERROR_DISK_FULL), IDOK);
+    Done(app);
+    EXPECT_TRUE(files::HasBytes(cfg, original));
+    EXPECT_TRUE(files::HasBytes(backup, original));
+    EXPECT_EQ(files::List(folder), (std::vector<std::string>{"scenery.QZ_BAK", "scenery.cfg"}));
+
+    ASSERT_TRUE(DeleteFileA(filler.c_str()));
+    RegisterToCompletion(app);
+    // Another drive: Local is the absolute area folder.
+    const std::string added = Appended(Year(), last, package + "\\", layer);
+    EXPECT_TRUE(files::HasBytes(cfg, original + added));
+    EXPECT_TRUE(files::HasBytes(backup, original));
+    ExpectCopy();
+    app.Control(app.Ids().end).PostClick();
+    EXPECT_EQ(app.WaitForExit(), 0u);
+    files::RemoveTree(folder);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, FaultTest,
