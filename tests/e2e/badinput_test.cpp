@@ -212,10 +212,15 @@ TEST_P(BadInputTest, UnusableSimulatorFolderTexts) {
 TEST_P(BadInputTest, DriveRoot) {
     Ready();
     const std::string rootFiles[] = {"C:\\scenery.cfg", "C:\\scenery.QZ_BAK", "C:\\NewScenery.CFG"};
-    const auto clean = [&] {
-        for (const std::string& name : rootFiles)
-            DeleteFileA(name.c_str());
-    };
+    // Outside kRoot, so removed here before and after, also when the test fails.
+    struct Clean {
+        const std::string* names;
+        void operator()() const {
+            for (int i = 0; i < 3; ++i)
+                DeleteFileA(names[i].c_str());
+        }
+        ~Clean() { (*this)(); }
+    } clean{rootFiles};
     clean();
     const std::string start = "[General]\r\nTitle=T\r\n\r\n";
     files::WriteFile(rootFiles[0], start);
@@ -236,7 +241,6 @@ TEST_P(BadInputTest, DriveRoot) {
     Done(app);
     EXPECT_TRUE(files::HasBytes(rootFiles[0], start));
     EXPECT_TRUE(files::HasBytes(rootFiles[1], registered));
-    clean();
 }
 
 // Odd scenery.cfg files: the run completes (or warns when no area number is left), scenery.cfg is
