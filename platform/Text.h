@@ -11,4 +11,8 @@ std::string AnsiToUtf8(std::string_view ansi);
 // nullopt when the text holds a character that the ANSI code page cannot represent.
 std::optional<std::string> Utf8ToAnsi(std::string_view utf8);
 
+// True when `byte` starts a double-byte character in the ANSI code page (Shift_JIS on a Japanese
+// system), whose second byte may then be 0x5C, the byte of "\".
+bool IsLeadByte(unsigned char byte);
+
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/System.h"
 
+#include <cstddef>
 #include <string>
 
 // The shell's folder picker, modal to `owner`; the chosen folder's path (UTF-8) as the system
@@ -12,3 +13,8 @@ std::string SelectFolder(platform::System& system, void* owner, const std::strin
 std::string CopyTrimPath(const std::string& src);
 // Every trailing '\' removed, whatever the length: D:\ becomes D:.
 void TrimPath(std::string& s);
+
+// The length of `s` without its trailing backslashes. The second byte of a double-byte character
+// (Shift_JIS 表 is 0x95 0x5C) is part of that character, not a backslash; `isLeadByte` tells which
+// bytes start one.
+std::size_t LengthWithoutTrailingBackslashes(const std::string& s, bool (*isLeadByte)(unsigned char));

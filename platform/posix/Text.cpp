@@ -10,4 +10,9 @@ std::optional<std::string> Utf8ToAnsi(std::string_view utf8) {
     return std::string(utf8);
 }
 
+// UTF-8 never uses 0x5C inside a character.
+bool IsLeadByte(unsigned char) {
+    return false;
+}
+
 } // namespace platform

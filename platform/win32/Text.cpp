@@ -39,4 +39,8 @@ std::optional<std::string> Utf8ToAnsi(std::string_view utf8) {
     return ansi;
 }
 
+bool IsLeadByte(unsigned char byte) {
+    return IsDBCSLeadByte(byte) != FALSE;
+}
+
 } // namespace platform

@@ -190,4 +190,24 @@ TEST(PathTrimming, CopyTrimPathKeepsShortPathsTrimPathTrimsAll) {
     }
 }
 
+// Shift_JIS: 表 is 0x95 0x5C and ソ is 0x83 0x5C; their second byte is not a backslash.
+TEST(PathTrimming, SecondByteOfADoubleByteCharacterStays) {
+    const auto shiftJisLead = [](unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); };
+    const struct {
+        std::string in;
+        std::size_t kept;
+    } cases[] = {
+        {"D:\\\x95\\", 5},       // D:\表
+        {"D:\\\x95\\\\\\", 5},   // D:\表 with two backslashes after it
+        {"D:\\\x83\\\x83\\", 7}, // D:\ソソ
+        {"D:\\A\\", 4},          // an ASCII letter is one byte
+        {"\x95", 1},             // a lead byte without its second byte counts alone
+        {"\x95\\\\", 2},         // 表 then a real backslash
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.in);
+        EXPECT_EQ(LengthWithoutTrailingBackslashes(c.in, shiftJisLead), c.kept);
+    }
+}
+
 } // namespace
