@@ -2,10 +2,16 @@
 
 bool Flag_Japanese = false;
 
-std::string FormatText(const char* format, const std::string& arg) {
-    std::string text(format);
-    const auto at = text.find("%s");
-    if (at != std::string::npos)
-        text.replace(at, 2, arg);
+std::string FormatText(const char* format, std::initializer_list<std::string> args) {
+    std::string text;
+    auto arg = args.begin();
+    for (const char* p = format; *p; ++p) {
+        if (p[0] == '%' && p[1] == 's' && arg != args.end()) {
+            text += *arg++;
+            ++p;
+        } else {
+            text += *p;
+        }
+    }
     return text;
 }

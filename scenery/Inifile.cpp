@@ -7,7 +7,6 @@
 #include "platform/Text.h"
 
 #include <cstdio>
-#include <initializer_list>
 #include <limits>
 
 namespace {
@@ -25,27 +24,12 @@ const Texts kBadLayer{"[%s] の \"Layer\" の値が整数ではありません: 
 
 constexpr int kLastAreaNumber = 999;
 
-// `format` with each "%s" replaced, in order, by the next argument (UTF-8).
-std::string Describe(const Texts& format, std::initializer_list<std::string> args) {
-    std::string text;
-    auto arg = args.begin();
-    for (const char* p = Tr(format); *p; ++p) {
-        if (p[0] == '%' && p[1] == 's' && arg != args.end()) {
-            text += *arg++;
-            ++p;
-        } else {
-            text += *p;
-        }
-    }
-    return text;
-}
-
 EditResult Failed(std::string error) {
     return {false, std::move(error), {}};
 }
 
 EditResult CannotSave(const std::string& path, const platform::WriteResult& write) {
-    return Failed(Describe(kCannotSave, {platform::AnsiToUtf8(path), write.error}));
+    return Failed(FormatText(Tr(kCannotSave), {platform::AnsiToUtf8(path), write.error}));
 }
 
 // The document and its section names, or the failure to load it.
@@ -58,7 +42,7 @@ struct Loaded {
 Loaded Load(const std::string& path) {
     fw::IniDocument::LoadResult load = fw::IniDocument::Load(path);
     if (!load.ok)
-        return {{}, {}, Describe(kCannotRead, {platform::AnsiToUtf8(path), load.error})};
+        return {{}, {}, FormatText(Tr(kCannotRead), {platform::AnsiToUtf8(path), load.error})};
     std::vector<std::string> names = load.document.SectionNames();
     return {std::move(load.document), std::move(names), {}};
 }
@@ -73,7 +57,7 @@ std::optional<std::int32_t> LayerOf(const fw::IniDocument& document, const std::
     const std::string value = document.ReadString(section, "Layer", "");
     const auto layer = ConvertLayer(value);
     if (!layer)
-        error = Describe(kBadLayer, {platform::AnsiToUtf8(section), platform::AnsiToUtf8(value)});
+        error = FormatText(Tr(kBadLayer), {platform::AnsiToUtf8(section), platform::AnsiToUtf8(value)});
     return layer;
 }
 
@@ -207,8 +191,8 @@ EditResult AddScenery(S_DATA* job) {
         }
         if (!matched && largestNumber < kLastAreaNumber && largestLayer == std::numeric_limits<std::int32_t>::max()) {
             // The next layer would not read back as a Layer.
-            return Failed(
-                Describe(kNoLayerAbove, {platform::AnsiToUtf8(largestLayerSection), std::to_string(largestLayer)}));
+            return Failed(FormatText(Tr(kNoLayerAbove),
+                                     {platform::AnsiToUtf8(largestLayerSection), std::to_string(largestLayer)}));
         }
         if (!matched && largestNumber < kLastAreaNumber) {
             const std::string name = AreaName(static_cast<int>(largestNumber) + 1);
