@@ -5,9 +5,12 @@
 // large files are made here.
 #include "ExpectedTexts.h"
 #include "Scenario.h"
+#include "tests/support/SavedText.h"
 
 namespace e2e {
 namespace {
+
+using saved_text::Saved;
 
 using namespace robot;
 
@@ -90,30 +93,6 @@ std::string Appended(int year, int last, int layer, const std::string& localBase
     for (std::size_t i = year == 2004 ? 0 : 1; i < std::size(kTitles); ++i)
         sections += Section(++last, kTitles[i], localBase + "Addon Scenery\\Vellmora\\" + kFolders[i], ++layer);
     return sections;
-}
-
-// A text as every save writes it: split at CR LF, CR or LF, up to a NUL; blank lines dropped;
-// CR LF after every line and one empty line after each section (texts without comments).
-std::string Saved(std::string text) {
-    text = text.substr(0, text.find('\0'));
-    std::string out;
-    bool any = false;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && text[i] != '\r' && text[i] != '\n')
-            continue;
-        const std::string line = text.substr(start, i - start);
-        if (i < text.size() && text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-        if (line.empty())
-            continue;
-        if (line.front() == '[' && line.back() == ']' && any)
-            out += "\r\n";
-        any = true;
-        out += line + "\r\n";
-    }
-    return any ? out + "\r\n" : out;
 }
 
 class BadInputTest : public Scenario, public ::testing::WithParamInterface<EditionLanguage> {

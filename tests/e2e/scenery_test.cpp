@@ -4,9 +4,12 @@
 // Every box is read as the user sees it; every file is compared byte for byte.
 #include "ExpectedTexts.h"
 #include "Scenario.h"
+#include "tests/support/SavedText.h"
 
 namespace e2e {
 namespace {
+
+using saved_text::Saved;
 
 using namespace robot;
 
@@ -76,21 +79,6 @@ std::vector<Area> AreasOf(int year) {
         areas.push_back(kAfcad2);
     areas.insert(areas.end(), std::begin(kAreas), std::end(kAreas));
     return areas;
-}
-
-// A file as every save writes it: CR LF, one empty line after each section (for files such as
-// the fixtures, which hold no comments and one blank line between sections).
-std::string Saved(const std::string& text) {
-    std::string lf;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
-            lf += text[i];
-    while (!lf.empty() && lf.back() == '\n')
-        lf.pop_back();
-    std::string crlf;
-    for (char c : lf + "\n\n")
-        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return crlf;
 }
 
 std::string NewSection(int number, const Area& area, const std::string& localBase, int layer) {

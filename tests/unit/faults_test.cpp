@@ -10,6 +10,8 @@
 #include "tests/unit/SceneryTestSupport.h"
 #include "tests/unit/support/Fakes.h"
 
+#include "tests/support/SavedText.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -20,6 +22,9 @@
 #include <sys/stat.h>
 
 namespace {
+
+using saved_text::SameBytes;
+using saved_text::Saved;
 
 using Box = fw::HeadlessBackend::Box;
 using fw::MsgKind;
@@ -45,42 +50,6 @@ Box UpdateFailed(const std::string& line) {
 }
 Box TooLong(const std::string& path) {
     return {MsgKind::Error, "The path is too long.\n" + path + "\nThe process will be stopped.", "Error"};
-}
-
-// A text as every save writes it: split at CR LF, CR or LF, blank lines dropped, CR LF after
-// every line and one empty line after each section (for texts without comments).
-std::string Saved(const std::string& text) {
-    std::string out;
-    bool any = false;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && text[i] != '\r' && text[i] != '\n')
-            continue;
-        const std::string line = text.substr(start, i - start);
-        if (i < text.size() && text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-        if (line.empty())
-            continue;
-        if (line.front() == '[' && line.back() == ']' && any)
-            out += "\r\n";
-        any = true;
-        out += line + "\r\n";
-    }
-    return any ? out + "\r\n" : out;
-}
-
-::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected) {
-    if (actual == expected)
-        return ::testing::AssertionSuccess();
-    std::size_t at = 0;
-    while (at < actual.size() && at < expected.size() && actual[at] == expected[at])
-        ++at;
-    const std::size_t from = at > 40 ? at - 40 : 0;
-    return ::testing::AssertionFailure() << "sizes " << actual.size() << " and " << expected.size()
-                                         << ", first difference at " << at << ":\n  actual   ..."
-                                         << ::testing::PrintToString(actual.substr(from, 100)) << "\n  expected ..."
-                                         << ::testing::PrintToString(expected.substr(from, 100));
 }
 
 bool IsReadOnly(const std::string& path) {

@@ -6,6 +6,8 @@
 #include "scenery/Scenery.h"
 #include "tests/unit/SceneryTestSupport.h"
 
+#include "tests/support/SavedText.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -15,6 +17,9 @@
 #include <sys/stat.h>
 
 namespace {
+
+using saved_text::SameBytes;
+using saved_text::Saved;
 
 using Box = fw::HeadlessBackend::Box;
 using fw::MsgKind;
@@ -41,34 +46,6 @@ Box ReadOnlyQuestion(const std::string& path) {
 Box UpdateFailed(const std::string& line) {
     return {MsgKind::Error,
             "An error occurred while updating \"scenery.cfg\".\n" + line + "\nThe process will be stopped.", "Error"};
-}
-
-// The fixture as every save writes it: CR LF, one empty line after each section.
-std::string Saved(std::string text) {
-    std::string lf;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
-            lf += text[i];
-    while (!lf.empty() && lf.back() == '\n')
-        lf.pop_back();
-    std::string crlf;
-    for (char c : lf + "\n\n")
-        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return crlf;
-}
-
-// Equal bytes, or a failure that shows where they part.
-::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected) {
-    if (actual == expected)
-        return ::testing::AssertionSuccess();
-    std::size_t at = 0;
-    while (at < actual.size() && at < expected.size() && actual[at] == expected[at])
-        ++at;
-    const std::size_t from = at > 40 ? at - 40 : 0;
-    return ::testing::AssertionFailure() << "sizes " << actual.size() << " and " << expected.size()
-                                         << ", first difference at " << at << ":\n  actual   ..."
-                                         << ::testing::PrintToString(actual.substr(from, 100)) << "\n  expected ..."
-                                         << ::testing::PrintToString(expected.substr(from, 100));
 }
 
 class SceneryButtonsTest : public ::testing::TestWithParam<const SceneryEdition*> {
