@@ -11,6 +11,7 @@
 #include "tests/unit/support/Fakes.h"
 
 #include "tests/support/SavedText.h"
+#include "tests/unit/SceneryBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +26,8 @@ namespace {
 
 using saved_text::SameBytes;
 using saved_text::Saved;
+using namespace scenery_boxes;
 
-using Box = fw::HeadlessBackend::Box;
 using fw::MsgKind;
 using fw::MsgResult;
 using scenery_test::Exists;
@@ -34,20 +35,6 @@ using scenery_test::Native;
 using scenery_test::ReadBytes;
 using scenery_test::WriteBytes;
 
-const Box kRegisterQuestion{MsgKind::Question, "May I register the scenery library?", "Question"};
-const Box kRegisterDone{MsgKind::Information, "Registering the scerery library was completed.", "Completed"};
-const Box kDeleteQuestion{MsgKind::Question, "May I delete the scenery from your scenery library?", "Question"};
-const Box kDeleteDone{MsgKind::Information, "Deletion from the scenery library was completed.", "Completed"};
-const Box kConfigMissing{MsgKind::Error, "There are no \"scenery.cfg\".\nThe process will be stopped.", "Error"};
-const Box kKeepAfcad2{MsgKind::Question,
-                      "Do you save the scenery area \"Vellmora - AFCAD2\"?\n(If you keep using other \"Ambrello\" "
-                      "series,you have to choose \"Yes\".)",
-                      "Question"};
-
-Box UpdateFailed(const std::string& line) {
-    return {MsgKind::Error,
-            "An error occurred while updating \"scenery.cfg\".\n" + line + "\nThe process will be stopped.", "Error"};
-}
 Box TooLong(const std::string& path) {
     return {MsgKind::Error, "The path is too long.\n" + path + "\nThe process will be stopped.", "Error"};
 }

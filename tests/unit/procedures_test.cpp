@@ -7,6 +7,7 @@
 #include "tests/unit/SceneryTestSupport.h"
 
 #include "tests/support/SavedText.h"
+#include "tests/unit/SceneryBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -20,33 +21,14 @@ namespace {
 
 using saved_text::SameBytes;
 using saved_text::Saved;
+using namespace scenery_boxes;
 
-using Box = fw::HeadlessBackend::Box;
 using fw::MsgKind;
 using fw::MsgResult;
 using scenery_test::Exists;
 using scenery_test::Native;
 using scenery_test::ReadBytes;
 using scenery_test::WriteBytes;
-
-const Box kRegisterQuestion{MsgKind::Question, "May I register the scenery library?", "Question"};
-const Box kRegisterDone{MsgKind::Information, "Registering the scerery library was completed.", "Completed"};
-const Box kDeleteQuestion{MsgKind::Question, "May I delete the scenery from your scenery library?", "Question"};
-const Box kDeleteDone{MsgKind::Information, "Deletion from the scenery library was completed.", "Completed"};
-const Box kConfigMissing{MsgKind::Error, "There are no \"scenery.cfg\".\nThe process will be stopped.", "Error"};
-const Box kNothingToRegister{MsgKind::Warning, "There are no scerery to register the scenery library.", "Warning"};
-const Box kKeepAfcad2{MsgKind::Question,
-                      "Do you save the scenery area \"Vellmora - AFCAD2\"?\n(If you keep using other \"Ambrello\" "
-                      "series,you have to choose \"Yes\".)",
-                      "Question"};
-
-Box ReadOnlyQuestion(const std::string& path) {
-    return {MsgKind::Question, "This is read only file.May I update?\n" + path, "Question"};
-}
-Box UpdateFailed(const std::string& line) {
-    return {MsgKind::Error,
-            "An error occurred while updating \"scenery.cfg\".\n" + line + "\nThe process will be stopped.", "Error"};
-}
 
 class SceneryButtonsTest : public ::testing::TestWithParam<const SceneryEdition*> {
 protected:
