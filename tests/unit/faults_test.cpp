@@ -11,7 +11,7 @@
 #include "tests/unit/support/Fakes.h"
 
 #include "tests/support/SavedText.h"
-#include "tests/unit/SceneryBoxes.h"
+#include "tests/unit/SceneryButtonsFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -47,50 +47,8 @@ void SetReadOnly(const std::string& path) {
     ASSERT_EQ(::chmod(Native(path).c_str(), 0444), 0) << path;
 }
 
-std::string AreaSection(int number, const std::string& title, const std::string& local, int layer) {
-    char name[32];
-    std::snprintf(name, sizeof name, "Area.%03d", number);
-    return std::string("[") + name + "]\r\nTitle=" + title + "\r\nLocal=" + local +
-           "\r\nActive=TRUE\r\nLayer=" + std::to_string(layer) + "\r\nRequired=FALSE\r\nRemote=\r\n\r\n";
-}
-
-class FaultTest : public ::testing::TestWithParam<const SceneryEdition*> {
+class FaultTest : public SceneryButtonsFixture {
 protected:
-    void SetUp() override {
-        Flag_Japanese = false;
-        box = dir.Path("FS9");
-        addon = dir.Path("Pkg");
-        config = box + "\\scenery.cfg";
-        backup = box + "\\scenery.QZ_BAK";
-        newConfig = box + "\\NewScenery.CFG";
-    }
-
-    const SceneryEdition& Edition() const { return *GetParam(); }
-    bool Is2004() const { return Edition().SaveNewScenery; }
-    std::span<const AREA_DEF> Rows() const { return Edition().AreaCatalogue; }
-    void GiveAllScenery() {
-        for (const AREA_DEF& row : Rows())
-            WriteBytes(addon + "\\" + row.Folder + "\\Scenery\\AREA.BGL", "bgl");
-    }
-    std::string Local(const AREA_DEF& row) const { return "..\\" + addonName + "\\" + row.Folder; }
-    // The package's areas appended after area `last` and layer `layer`.
-    std::string NewSections(int last, int layer) const {
-        std::string sections;
-        for (std::size_t i = 0; i < Rows().size(); ++i)
-            sections += AreaSection(last + static_cast<int>(i) + 1, Rows()[i].Title, Local(Rows()[i]),
-                                    layer + static_cast<int>(i) + 1);
-        return sections;
-    }
-    void Register(std::initializer_list<MsgResult> answers = {MsgResult::Yes}, const std::string& text = {}) {
-        for (MsgResult answer : answers)
-            backend.AnswerNextBox(answer);
-        SceneryAddButton(Edition(), text.empty() ? box : text, addon, backend);
-    }
-    void Delete(std::initializer_list<MsgResult> answers = {MsgResult::Yes}) {
-        for (MsgResult answer : answers)
-            backend.AnswerNextBox(answer);
-        SceneryDelButton(Edition(), box, addon, backend);
-    }
     // Delete with No to keeping the AFCAD2 area (FS2004), so that every package area goes.
     void DeleteAll() {
         if (Is2004())
@@ -102,22 +60,6 @@ protected:
         if (Is2004())
             return {kDeleteQuestion, kKeepAfcad2, kDeleteDone};
         return {kDeleteQuestion, kDeleteDone};
-    }
-    void ExpectBoxes(const std::vector<Box>& expected) {
-        EXPECT_TRUE(backend.Faults().empty()) << backend.Faults().front();
-        ASSERT_EQ(backend.Boxes().size(), expected.size());
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            EXPECT_EQ(backend.Boxes()[i].kind, expected[i].kind) << i;
-            EXPECT_EQ(backend.Boxes()[i].text, expected[i].text) << i;
-            EXPECT_EQ(backend.Boxes()[i].caption, expected[i].caption) << i;
-        }
-        backend.ClearBoxes();
-    }
-    void ExpectCopyAfterSuccess() {
-        if (Is2004())
-            EXPECT_TRUE(SameBytes(ReadBytes(newConfig), ReadBytes(config)));
-        else
-            EXPECT_FALSE(Exists(newConfig));
     }
     // Register then delete every area: the fully edited file, then the original as saved.
     void RoundTrip(const std::string& original, const std::string& registered) {
@@ -140,11 +82,6 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-
-    scenery_test::TempDir dir;
-    fw::HeadlessBackend backend;
-    std::string box, addon, config, backup, newConfig;
-    std::string addonName = "Pkg"; // the package folder's name below the temp folder
 };
 
 const std::string kStart = "[General]\r\nTitle=T\r\n\r\n";

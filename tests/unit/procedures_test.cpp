@@ -7,7 +7,7 @@
 #include "tests/unit/SceneryTestSupport.h"
 
 #include "tests/support/SavedText.h"
-#include "tests/unit/SceneryBoxes.h"
+#include "tests/unit/SceneryButtonsFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -30,73 +30,7 @@ using scenery_test::Native;
 using scenery_test::ReadBytes;
 using scenery_test::WriteBytes;
 
-class SceneryButtonsTest : public ::testing::TestWithParam<const SceneryEdition*> {
-protected:
-    void SetUp() override {
-        Flag_Japanese = false;
-        box = dir.Path("FS9");
-        addon = dir.Path("Pkg");
-        config = box + "\\scenery.cfg";
-        backup = box + "\\scenery.QZ_BAK";
-        newConfig = box + "\\NewScenery.CFG";
-    }
-
-    const SceneryEdition& Edition() const { return *GetParam(); }
-    bool Is2004() const { return Edition().SaveNewScenery; }
-    std::span<const AREA_DEF> Rows() const { return Edition().AreaCatalogue; }
-    void GiveScenery(const AREA_DEF& row) { WriteBytes(addon + "\\" + row.Folder + "\\Scenery\\AREA.BGL", "bgl"); }
-    void GiveAllScenery() {
-        for (const AREA_DEF& row : Rows())
-            GiveScenery(row);
-    }
-    std::string Local(const AREA_DEF& row) const { return std::string("..\\Pkg\\") + row.Folder; }
-    std::string NewSection(int number, const AREA_DEF& row, int layer) const {
-        char name[32];
-        std::snprintf(name, sizeof name, "Area.%03d", number);
-        return std::string("[") + name + "]\r\nTitle=" + row.Title + "\r\nLocal=" + Local(row) +
-               "\r\nActive=TRUE\r\nLayer=" + std::to_string(layer) + "\r\nRequired=FALSE\r\nRemote=\r\n\r\n";
-    }
-    // The package's areas appended after area `last` and layer `layer`, from row `from` on.
-    std::string NewSections(int last, int layer, std::size_t from = 0) const {
-        std::string sections;
-        for (std::size_t i = from; i < Rows().size(); ++i)
-            sections +=
-                NewSection(last + static_cast<int>(i - from) + 1, Rows()[i], layer + static_cast<int>(i - from) + 1);
-        return sections;
-    }
-    // Clicks a button; `answers` go to the questions in the order they come.
-    void Register(std::initializer_list<MsgResult> answers = {MsgResult::Yes}) {
-        for (MsgResult answer : answers)
-            backend.AnswerNextBox(answer);
-        SceneryAddButton(Edition(), box, addon, backend);
-    }
-    void Delete(std::initializer_list<MsgResult> answers = {MsgResult::Yes}) {
-        for (MsgResult answer : answers)
-            backend.AnswerNextBox(answer);
-        SceneryDelButton(Edition(), box, addon, backend);
-    }
-    void ExpectBoxes(const std::vector<Box>& expected) {
-        EXPECT_TRUE(backend.Faults().empty()) << backend.Faults().front();
-        ASSERT_EQ(backend.Boxes().size(), expected.size());
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            EXPECT_EQ(backend.Boxes()[i].kind, expected[i].kind) << i;
-            EXPECT_EQ(backend.Boxes()[i].text, expected[i].text) << i;
-            EXPECT_EQ(backend.Boxes()[i].caption, expected[i].caption) << i;
-        }
-        backend.ClearBoxes();
-    }
-    // FS2004: a successful run leaves a copy of the result.
-    void ExpectCopyAfterSuccess() {
-        if (Is2004())
-            EXPECT_TRUE(SameBytes(ReadBytes(newConfig), ReadBytes(config)));
-        else
-            EXPECT_FALSE(Exists(newConfig));
-    }
-
-    scenery_test::TempDir dir;
-    fw::HeadlessBackend backend;
-    std::string box, addon, config, backup, newConfig;
-};
+class SceneryButtonsTest : public SceneryButtonsFixture {};
 
 TEST_P(SceneryButtonsTest, RegisterIntoRealFilesThenAgainThenDelete) {
     struct Fixture {
