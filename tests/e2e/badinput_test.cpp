@@ -3,8 +3,8 @@
 // of another code page, a drive root), and scenery.cfg files that are odd but must lose nothing
 // (NUL bytes, 20 MB, 1 MB lines, CR line ends, duplicate sections, 999 areas, Shift_JIS). The
 // large files are made here.
-#include "ExpectedTexts.h"
 #include "Scenario.h"
+#include "SceneryTexts.h"
 #include "tests/support/SavedText.h"
 
 namespace e2e {
@@ -37,71 +37,13 @@ TEST_P(LocaleTypeTest, WrongTypeEndsWithTheExceptionBox) {
 INSTANTIATE_TEST_SUITE_P(Editions, LocaleTypeTest, ::testing::Values(2002, 2004),
                          [](const auto& info) { return "Quillet" + std::to_string(info.param); });
 
-struct Boxes {
-    BoxTexts registerQuestion, registerDone, deleteQuestion, deleteDone, missing, keepAfcad2, noFreeNumber;
-    std::string tooLong, notRepresentable, errorCaption; // with %s
-};
-
-Boxes ExpectedBoxes(Language language) {
-    if (language == Language::Japanese)
-        return {{"シーナリーライブラリの登録を行ってもよろしいですか？", "確認"},
-                {"シーナリーライブラリの登録が完了しました。", "完了"},
-                {"シーナリーライブラリの削除を行ってもよろしいですか？", "確認"},
-                {"シーナリーライブラリの削除が完了しました。", "完了"},
-                {"scenery.cfg が存在しません。\n処理を中止します。", "中止"},
-                {"シーナリーエリア \"Vellmora - AFCAD2\" は残したままでよろしいですか？\n（本製品以外のAmbrello"
-                 "シリーズをご使用される場合：\"はい\"を選択）",
-                 "確認"},
-                {"エリア番号に空きがないため、次のシーナリーエリアを登録できませんでした。\n%s", "警告"},
-                "パスが長すぎます。\n%s\n処理を中止します。",
-                "フォルダ名に使用できない文字が含まれています。\n%s\n処理を中止します。",
-                "エラー"};
-    return {{"May I register the scenery library?", "Question"},
-            {"Registering the scerery library was completed.", "Completed"},
-            {"May I delete the scenery from your scenery library?", "Question"},
-            {"Deletion from the scenery library was completed.", "Completed"},
-            {"There are no \"scenery.cfg\".\nThe process will be stopped.", "Error"},
-            {"Do you save the scenery area \"Vellmora - AFCAD2\"?\n(If you keep using other \"Ambrello\" "
-             "series,you have to choose \"Yes\".)",
-             "Question"},
-            {"No free area number is left in \"scenery.cfg\" (Area.999 is in use).\nThese areas were not "
-             "registered:\n%s",
-             "Warning"},
-            "The path is too long.\n%s\nThe process will be stopped.",
-            "The folder name contains characters that cannot be used.\n%s\nThe process will be stopped.",
-            "Error"};
-}
-
-std::string Fill(std::string format, const std::string& value) {
-    return format.replace(format.find("%s"), 2, value);
-}
-
-const char* const kTitles[] = {"Vellmora - AFCAD2", "Vellmora - ROKJ", "Vellmora - RJOT", "Vellmora - RJAF",
-                               "Vellmora - RJSN",   "Vellmora - RJSK", "Vellmora - RJSA", "Vellmora - Vehicles(Vol.2)"};
-const char* const kFolders[] = {"AFCAD2", "ROKJ", "RJOT", "RJAF", "RJSN", "RJSK", "RJSA", "KQ9_Vehicles"};
-
-std::string Section(int number, const std::string& title, const std::string& local, int layer) {
-    char name[32];
-    std::snprintf(name, sizeof name, "Area.%03d", number);
-    return std::string("[") + name + "]\r\nTitle=" + title + "\r\nLocal=" + local +
-           "\r\nActive=TRUE\r\nLayer=" + std::to_string(layer) + "\r\nRequired=FALSE\r\nRemote=\r\n\r\n";
-}
-
-// The edition's areas appended after area `last` and layer `layer`, Local below `localBase`.
-std::string Appended(int year, int last, int layer, const std::string& localBase = "..\\Ambrello\\") {
-    std::string sections;
-    for (std::size_t i = year == 2004 ? 0 : 1; i < std::size(kTitles); ++i)
-        sections += Section(++last, kTitles[i], localBase + "Addon Scenery\\Vellmora\\" + kFolders[i], ++layer);
-    return sections;
-}
-
 class BadInputTest : public Scenario, public ::testing::WithParamInterface<EditionLanguage> {
 protected:
     int Year() const { return GetParam().year; }
-    const Boxes& B() const { return boxes_; }
+    const SceneryBoxes& B() const { return boxes_; }
 
     void Ready() {
-        boxes_ = ExpectedBoxes(GetParam().language);
+        boxes_ = ExpectedSceneryBoxes(GetParam().language);
         sim = MakeSimulatorFolder(Year());
         cfg = files::Join(sim, "scenery.cfg");
         backup = files::Join(sim, "scenery.QZ_BAK");
@@ -142,7 +84,7 @@ protected:
     std::string sim, cfg, backup;
 
 private:
-    Boxes boxes_;
+    SceneryBoxes boxes_;
 };
 
 // Each text gets a box that says what is wrong; nothing is written anywhere, and the window
@@ -232,14 +174,14 @@ TEST_P(BadInputTest, OddConfigurationFiles) {
         std::snprintf(line, sizeof line, "Entry%07d=some value of scenery %07d\r\n", i, i);
         big += line;
     }
-    big += "\r\n" + Section(7, "Other", "Scenery\\Other", 3);
+    big += "\r\n" + AreaSection(7, "Other", "Scenery\\Other", 3);
     const std::string mega(1u << 20, 'M');
     std::string full = start;
     for (int n = 1; n <= 999; ++n)
-        full += Section(n, "Other " + std::to_string(n), "Scenery\\" + std::to_string(n), n);
+        full += AreaSection(n, "Other " + std::to_string(n), "Scenery\\" + std::to_string(n), n);
     std::string titles;
-    for (std::size_t i = Year() == 2004 ? 0 : 1; i < std::size(kTitles); ++i)
-        titles += std::string(titles.empty() ? "" : "\n") + kTitles[i];
+    for (std::size_t i = Year() == 2004 ? 0 : 1; i < std::size(kAreaTitles); ++i)
+        titles += std::string(titles.empty() ? "" : "\n") + kAreaTitles[i];
 
     const struct {
         const char* what;

@@ -3,8 +3,8 @@
 // place, a read-only backup or NewScenery.CFG, and a facility file that cannot be copied. Each
 // checks the box the user sees, that scenery.cfg is byte for byte the old file or the fully
 // edited one, and that the next run works.
-#include "ExpectedTexts.h"
 #include "Scenario.h"
+#include "SceneryTexts.h"
 
 #include <algorithm>
 
@@ -12,88 +12,6 @@ namespace e2e {
 namespace {
 
 using namespace robot;
-
-struct Texts {
-    BoxTexts registerQuestion, registerDone, deleteQuestion, deleteDone, missing, keepAfcad2;
-    std::string readOnly, updateFailed, cannotRead, cannotSave; // with %s
-    std::string questionCaption, errorCaption;
-};
-
-Texts ExpectedTexts(Language language) {
-    if (language == Language::Japanese)
-        return {{"シーナリーライブラリの登録を行ってもよろしいですか？", "確認"},
-                {"シーナリーライブラリの登録が完了しました。", "完了"},
-                {"シーナリーライブラリの削除を行ってもよろしいですか？", "確認"},
-                {"シーナリーライブラリの削除が完了しました。", "完了"},
-                {"scenery.cfg が存在しません。\n処理を中止します。", "中止"},
-                {"シーナリーエリア \"Vellmora - AFCAD2\" は残したままでよろしいですか？\n（本製品以外のAmbrello"
-                 "シリーズをご使用される場合：\"はい\"を選択）",
-                 "確認"},
-                "読み取り専用ファイルです。上書きしてもよろしいですか？\n%s",
-                "scenery.cfg の更新中にエラーが発生しました。\n%s\n処理を中止します。",
-                "\"%s\" を読み込めません: %s",
-                "\"%s\" を保存できません: %s",
-                "確認",
-                "エラー"};
-    return {{"May I register the scenery library?", "Question"},
-            {"Registering the scerery library was completed.", "Completed"},
-            {"May I delete the scenery from your scenery library?", "Question"},
-            {"Deletion from the scenery library was completed.", "Completed"},
-            {"There are no \"scenery.cfg\".\nThe process will be stopped.", "Error"},
-            {"Do you save the scenery area \"Vellmora - AFCAD2\"?\n(If you keep using other \"Ambrello\" "
-             "series,you have to choose \"Yes\".)",
-             "Question"},
-            "This is read only file.May I update?\n%s",
-            "An error occurred while updating \"scenery.cfg\".\n%s\nThe process will be stopped.",
-            "Cannot read \"%s\": %s",
-            "Cannot save \"%s\": %s",
-            "Question",
-            "Error"};
-}
-
-// `format` with its "%s" replaced in order.
-std::string Fill(std::string format, std::initializer_list<std::string> values) {
-    std::size_t at = 0;
-    for (const std::string& value : values) {
-        at = format.find("%s", at);
-        format.replace(at, 2, value);
-        at += value.size();
-    }
-    return format;
-}
-
-std::string SystemText(DWORD code) {
-    wchar_t* buffer = nullptr;
-    const DWORD n =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = n && buffer ? std::wstring(buffer, n) : std::wstring();
-    if (buffer)
-        LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
-        text.pop_back();
-    return Narrow(text);
-}
-
-const char* const kTitles[] = {"Vellmora - AFCAD2", "Vellmora - ROKJ", "Vellmora - RJOT", "Vellmora - RJAF",
-                               "Vellmora - RJSN",   "Vellmora - RJSK", "Vellmora - RJSA", "Vellmora - Vehicles(Vol.2)"};
-const char* const kFolders[] = {"AFCAD2", "ROKJ", "RJOT", "RJAF", "RJSN", "RJSK", "RJSA", "KQ9_Vehicles"};
-
-// The edition's areas appended after area `last` and layer `layer` (default: `last`), Local below
-// `localBase`.
-std::string Appended(int year, int last, const std::string& localBase = "..\\Ambrello\\", int layer = -1) {
-    if (layer < 0)
-        layer = last;
-    std::string sections;
-    for (std::size_t i = year == 2004 ? 0 : 1; i < std::size(kTitles); ++i) {
-        char name[32];
-        std::snprintf(name, sizeof name, "Area.%03d", ++last);
-        sections += std::string("[") + name + "]\r\nTitle=" + kTitles[i] + "\r\nLocal=" + localBase +
-                    "Addon Scenery\\Vellmora\\" + kFolders[i] + "\r\nActive=TRUE\r\nLayer=" + std::to_string(++layer) +
-                    "\r\nRequired=FALSE\r\nRemote=\r\n\r\n";
-    }
-    return sections;
-}
 
 // Another program holding a file open: share mode 0 ("none") or read sharing only ("read").
 // Held once the constructor returns; released by Release() or at the end of the scope.
@@ -137,10 +55,10 @@ class FaultTest : public Scenario, public ::testing::WithParamInterface<EditionL
 protected:
     int Year() const { return GetParam().year; }
     Language Lang() const { return GetParam().language; }
-    const Texts& T() const { return texts_; }
+    const SceneryBoxes& T() const { return texts_; }
 
     void Ready() {
-        texts_ = ExpectedTexts(Lang());
+        texts_ = ExpectedSceneryBoxes(Lang());
         sim = MakeSimulatorFolder(Year());
         package = MakePackageFolder();
         cfg = files::Join(sim, "scenery.cfg");
@@ -194,7 +112,7 @@ protected:
     std::string sim, package, cfg, backup, newCfg;
 
 private:
-    Texts texts_;
+    SceneryBoxes texts_;
 };
 
 // Held open without sharing before the run: reading it fails, the box says so, nothing is
@@ -212,7 +130,7 @@ TEST_P(FaultTest, HeldOpenBeforeTheRun) {
     EXPECT_EQ(files::List(sim), std::vector<std::string>{"scenery.cfg"});
 
     RegisterToCompletion(app);
-    EXPECT_TRUE(files::HasBytes(cfg, kStart + Appended(Year(), 0)));
+    EXPECT_TRUE(files::HasBytes(cfg, kStart + Appended(Year(), 0, 0)));
     EXPECT_TRUE(files::HasBytes(backup, kStart));
     ExpectCopy();
 }
@@ -223,7 +141,7 @@ TEST_P(FaultTest, HeldOpenFromTheDeleteQuestionOn) {
     Ready();
     App& app = Open();
     RegisterToCompletion(app);
-    const std::string registered = kStart + Appended(Year(), 0);
+    const std::string registered = kStart + Appended(Year(), 0, 0);
     std::optional<HeldOpen> lock;
     app.Control(app.Ids().scnDel).PostClick();
     Next(app, BoxKind::Question, T().deleteQuestion, IDYES, [&] { lock.emplace(cfg, "read"); });
@@ -273,7 +191,7 @@ TEST_P(FaultTest, HeldOpenFromTheReadOnlyQuestionOn) {
     EXPECT_EQ(GetFileAttributesA(cfg.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
 
     RegisterToCompletion(app);
-    EXPECT_TRUE(files::HasBytes(cfg, kStart + Appended(Year(), 0)));
+    EXPECT_TRUE(files::HasBytes(cfg, kStart + Appended(Year(), 0, 0)));
     EXPECT_TRUE(files::HasBytes(backup, kStart));
     ExpectCopy();
 }
@@ -305,7 +223,7 @@ TEST_P(FaultTest, ReadOnlyBackup) {
     files::SetReadOnly(backup, true);
     App& app = Open();
     RegisterToCompletion(app);
-    EXPECT_TRUE(files::HasBytes(cfg, kStart + Appended(Year(), 0)));
+    EXPECT_TRUE(files::HasBytes(cfg, kStart + Appended(Year(), 0, 0)));
     EXPECT_TRUE(files::HasBytes(backup, "old backup"));
     EXPECT_TRUE(files::IsReadOnly(backup));
     ExpectCopy();
@@ -353,7 +271,7 @@ TEST_P(FaultTest, DiskFullDuringASave) {
     ASSERT_TRUE(DeleteFileA(filler.c_str()));
     RegisterToCompletion(app);
     // Another drive: Local is the absolute area folder.
-    const std::string added = Appended(Year(), last, package + "\\", layer);
+    const std::string added = Appended(Year(), last, layer, package + "\\");
     EXPECT_TRUE(files::HasBytes(cfg, original + added));
     EXPECT_TRUE(files::HasBytes(backup, original));
     ExpectCopy();
@@ -376,7 +294,7 @@ TEST_P(NewSceneryFaultTest, ReadOnlyCopy) {
     files::SetReadOnly(newCfg, true);
     App& app = Open();
     RegisterToCompletion(app);
-    EXPECT_TRUE(files::HasBytes(cfg, kStart + Appended(Year(), 0)));
+    EXPECT_TRUE(files::HasBytes(cfg, kStart + Appended(Year(), 0, 0)));
     EXPECT_TRUE(files::HasBytes(backup, kStart));
     EXPECT_TRUE(files::HasBytes(newCfg, "old copy"));
     EXPECT_TRUE(files::IsReadOnly(newCfg));

@@ -2,8 +2,8 @@
 // the FS2004 question about the AFCAD2 area, NewScenery.CFG, the failures (no scenery.cfg,
 // nothing to register, a read-only or locked file) and the three forms of the areas' Local path.
 // Every box is read as the user sees it; every file is compared byte for byte.
-#include "ExpectedTexts.h"
 #include "Scenario.h"
+#include "SceneryTexts.h"
 #include "tests/support/SavedText.h"
 
 namespace e2e {
@@ -12,50 +12,6 @@ namespace {
 using saved_text::Saved;
 
 using namespace robot;
-
-struct SceneryBoxes {
-    BoxTexts registerQuestion, registerDone, deleteQuestion, deleteDone, missing, nothing, keepAfcad2;
-    std::string readOnly, updateFailed, cannotSave; // each with %s
-    std::string questionCaption, errorCaption;
-};
-
-SceneryBoxes ExpectedSceneryBoxes(Language language) {
-    if (language == Language::Japanese)
-        return {
-            {"シーナリーライブラリの登録を行ってもよろしいですか？", "確認"},
-            {"シーナリーライブラリの登録が完了しました。", "完了"},
-            {"シーナリーライブラリの削除を行ってもよろしいですか？", "確認"},
-            {"シーナリーライブラリの削除が完了しました。", "完了"},
-            {"scenery.cfg が存在しません。\n処理を中止します。", "中止"},
-            {"シーナリーライブラリに登録されるシーナリーはありませんでした。", "警告"},
-            {"シーナリーエリア \"Vellmora - AFCAD2\" は残したままでよろしいですか？\n（本製品以外のAmbrelloシリーズを"
-             "ご使用される場合：\"はい\"を選択）",
-             "確認"},
-            "読み取り専用ファイルです。上書きしてもよろしいですか？\n%s",
-            "scenery.cfg の更新中にエラーが発生しました。\n%s\n処理を中止します。",
-            "\"%s\" を保存できません: ",
-            "確認",
-            "エラー"};
-    return {
-        {"May I register the scenery library?", "Question"},
-        {"Registering the scerery library was completed.", "Completed"},
-        {"May I delete the scenery from your scenery library?", "Question"},
-        {"Deletion from the scenery library was completed.", "Completed"},
-        {"There are no \"scenery.cfg\".\nThe process will be stopped.", "Error"},
-        {"There are no scerery to register the scenery library.", "Warning"},
-        {"Do you save the scenery area \"Vellmora - AFCAD2\"?\n(If you keep using other \"Ambrello\" series,you have "
-         "to choose \"Yes\".)",
-         "Question"},
-        "This is read only file.May I update?\n%s",
-        "An error occurred while updating \"scenery.cfg\".\n%s\nThe process will be stopped.",
-        "Cannot save \"%s\": ",
-        "Question",
-        "Error"};
-}
-
-std::string Fill(std::string format, const std::string& value) {
-    return format.replace(format.find("%s"), 2, value);
-}
 
 struct Area {
     const char* title;
@@ -82,10 +38,7 @@ std::vector<Area> AreasOf(int year) {
 }
 
 std::string NewSection(int number, const Area& area, const std::string& localBase, int layer) {
-    char name[32];
-    std::snprintf(name, sizeof name, "Area.%03d", number);
-    return std::string("[") + name + "]\r\nTitle=" + area.title + "\r\nLocal=" + localBase + area.folder +
-           "\r\nActive=TRUE\r\nLayer=" + std::to_string(layer) + "\r\nRequired=FALSE\r\nRemote=\r\n\r\n";
+    return AreaSection(number, area.title, localBase + area.folder, layer);
 }
 
 // The same folder seen through another drive: Wine's Z: is the Unix root.
@@ -102,23 +55,6 @@ std::string OnOtherDrive(const std::string& path) {
     const std::string unix(name);
     HeapFree(GetProcessHeap(), 0, name);
     return files::FromUnix(unix);
-}
-
-std::string SystemText(DWORD code) {
-    wchar_t* buffer = nullptr;
-    const DWORD n =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = n && buffer ? std::wstring(buffer, n) : std::wstring();
-    if (buffer)
-        LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
-        text.pop_back();
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
-    return utf8;
 }
 
 class SceneryTest : public Scenario, public ::testing::WithParamInterface<EditionLanguage> {
@@ -309,7 +245,7 @@ TEST_P(SceneryTest, LockedFileStopsWithAnErrorBox) {
     const MsgBox box = app.WaitForBox();
     EXPECT_EQ(box.Kind(), BoxKind::Error) << box.Describe();
     EXPECT_EQ(box.Caption(), Boxes().errorCaption);
-    const std::string line = Fill(Boxes().cannotSave, cfg) + SystemText(ERROR_ACCESS_DENIED);
+    const std::string line = Fill(Boxes().cannotSave, {cfg, SystemText(ERROR_ACCESS_DENIED)});
     EXPECT_EQ(box.Text(), Fill(Boxes().updateFailed, line));
     box.Answer(IDOK);
     Done(app);

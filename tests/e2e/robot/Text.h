@@ -7,6 +7,8 @@ namespace robot {
 
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
+// The system's message for an error code, as FormatMessage gives it, without its line end.
+std::string SystemText(unsigned long code);
 // `text` with line breaks and control characters shown as escapes, for failure messages.
 std::string Quote(std::string_view text);
 
